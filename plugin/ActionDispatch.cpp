@@ -9,7 +9,7 @@ namespace orbidate {
 bool ExecuteAction(std::int32_t id, HostSlot* params) {
   const CatalogueEntry* action = FindAction(id);
   if (action == nullptr) return false;
-  const ActionExecutor execute = HandlersOf(id).execute;
+  const ActionExecutor execute = ExecutorOf(id);
   if (execute == nullptr) return false;
   std::array<std::string, kMaxActionParams> texts;
   for (std::size_t i = 0; i < action->count; ++i) texts[i] = SlotText(params[i]);
@@ -19,7 +19,7 @@ bool ExecuteAction(std::int32_t id, HostSlot* params) {
 bool EditAction(std::int32_t id, HostSlot* params) {
   const CatalogueEntry* action = FindAction(id);
   if (action == nullptr) return false;
-  const ActionEditor edit = HandlersOf(id).edit;
+  const ActionEditor edit = EditorOf(id);
   if (edit == nullptr) return false;
   std::array<HostSlot*, kMaxActionParams> slots{};
   for (std::size_t i = 0; i < action->count; ++i) slots[i] = &params[i];

@@ -18,14 +18,10 @@ using ActionArgs = std::span<const std::string>;
 using ActionExecutor = bool (*)(ActionArgs args);
 using ActionEditor = bool (*)(std::span<HostSlot* const> slots);
 
-struct ActionHandlers {
-  ActionExecutor execute = nullptr;
-  ActionEditor edit = nullptr;
-};
-
-// The handlers of action |id| (1..20); an action whose handler is not there
-// answers false.
-ActionHandlers HandlersOf(std::int32_t id);
+// The executor and the editor of action |id| (1..20), null where there is
+// none; an action without one answers false.
+ActionExecutor ExecutorOf(std::int32_t id);
+ActionEditor EditorOf(std::int32_t id);
 
 bool ExecuteAction(std::int32_t id, HostSlot* params);
 bool EditAction(std::int32_t id, HostSlot* params);
