@@ -1,6 +1,7 @@
 // The run-time executor of each action id.
 #include <array>
 
+#include "appearance/PickerActions.h"
 #include "plugin/ActionCatalogue.h"
 #include "plugin/ActionDispatch.h"
 
@@ -27,8 +28,8 @@ constexpr std::array<ActionExecutor, kLastActionId + 1> kExecutors = {
     nullptr,  // 16 OrbiSubMonthSelect
     nullptr,  // 17 OrbiSubYearSelect
     nullptr,  // 18 OrbiSubRightClick
-    nullptr,  // 19 OrbiColorBox
-    nullptr,  // 20 OrbiFontBox
+    OrbiColorBox,  // 19 OrbiColorBox
+    OrbiFontBox,  // 20 OrbiFontBox
 };
 
 }  // namespace
