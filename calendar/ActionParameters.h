@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "canvas/Canvas.h"
+
 namespace orbidate {
 
 // "True" or "False".
@@ -26,8 +28,6 @@ int ReadStartDay(std::string_view text);
 
 // "Monday" (1) to "Sunday" (7).
 std::optional<int> ReadWeekdayName(std::string_view text);
-
-enum class GradientDirection { Horizontal, Vertical };
 
 // "Vertical" or "Horizontal".
 std::optional<GradientDirection> ReadGradientDirection(std::string_view text);
