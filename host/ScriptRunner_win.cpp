@@ -313,10 +313,19 @@ bool ScriptRunner::Execute(const Statement& s) {
     case StatementKind::Click:
     case StatementKind::RightClick:
     case StatementKind::Drag: {
-      const HWND calendar = CalendarIn(s.name);
-      if (calendar == nullptr) return Fail(s, "no calendar in rectangle " + s.name);
-      const POINT from = PointIn(calendar, s.numbers[0], s.numbers[1]);
-      const POINT to = s.kind == StatementKind::Drag ? PointIn(calendar, s.numbers[2], s.numbers[3]) : from;
+      const HWND frame = CalendarIn(s.name);
+      if (frame == nullptr) return Fail(s, "no calendar in rectangle " + s.name);
+      POINT from = PointIn(frame, s.numbers[0], s.numbers[1]);
+      POINT to = s.kind == StatementKind::Drag ? PointIn(frame, s.numbers[2], s.numbers[3]) : from;
+      // The mouse goes to the innermost window under the point, as it would
+      // for a real click.
+      HWND calendar = frame;
+      for (HWND child; (child = ChildWindowFromPointEx(calendar, from, CWP_SKIPINVISIBLE)) != nullptr &&
+                       child != calendar;) {
+        MapWindowPoints(calendar, child, &from, 1);
+        MapWindowPoints(calendar, child, &to, 1);
+        calendar = child;
+      }
       const bool right = s.kind == StatementKind::RightClick;
       const UINT down = right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, up = right ? WM_RBUTTONUP : WM_LBUTTONUP;
       const WPARAM held = right ? MK_RBUTTON : MK_LBUTTON;
