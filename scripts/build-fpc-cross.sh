@@ -24,7 +24,8 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 exec 9>"$out/.lock"
 flock 9
-if [ -f "$out/stamp" ] && [ "$(cat "$out/stamp")" = "$stamp" ]; then
+if [ -f "$out/stamp" ] && [ "$(cat "$out/stamp")" = "$stamp" ] \
+   && [ -x "$out/bin/ppcross386" ] && [ -x "$out/bin/ppcrossx64" ]; then
   exit 0
 fi
 
@@ -34,9 +35,9 @@ trap 'rm -rf "$work"' EXIT
 log=$out/build.log
 : >"$log"
 run() {
-  if ! "$@" >>"$log" 2>&1; then
+  if ! "$@" >>"${target_log:-$log}" 2>&1; then
     echo "build-fpc-cross: failed: $*" >&2
-    tail -n 20 "$log" >&2
+    tail -n 20 "${target_log:-$log}" >&2
     exit 1
   fi
 }
@@ -75,8 +76,16 @@ build_target() {
   run "${cross[@]}" "$rtl/objpas/objpas.pp"
   run "${cross[@]}" "$rtl/inc/fpintres.pp"
 }
-build_target ppcross386 i386 win32 win32
-build_target ppcrossx64 x86_64 win64 win64
+# The two compilers build side by side, each logging to a file of its own.
+target_log=$work/i386.log build_target ppcross386 i386 win32 win32 &
+first=$!
+target_log=$work/x86_64.log build_target ppcrossx64 x86_64 win64 win64 &
+second=$!
+status=0
+wait "$first" || status=1
+wait "$second" || status=1
+cat "$work/i386.log" "$work/x86_64.log" >>"$log"
+[ "$status" = 0 ] || exit 1
 
 rm -rf "$out/bin" "$out/units"
 mv "$work/bin" "$out/bin"
