@@ -14,7 +14,7 @@ program OrbidateProbe;
 {$mode delphi}
 
 uses
-  ProbeChecks, ProbeSystem, ProbePlugin, ProbeHost, ProbeCatalogue, ProbeImportPatch;
+  ProbeChecks, ProbeFloatingPoint, ProbeSystem, ProbePlugin, ProbeHost, ProbeCatalogue, ProbeImportPatch;
 
 const
   { The values the plug-in ignores, each distinct, so that an argument read
@@ -102,6 +102,7 @@ begin
   if Publisher <> nil then
     CheckSlot(Publisher, TextOf(Publisher), 'publisher');
   RequireCalls(0, 'no callback');
+  CheckHostWords;
   ReleaseSlot(Title);
   ReleaseSlot(Publisher);
   ReleaseSlot(Hint);
@@ -178,6 +179,8 @@ begin
   ClearCalls;
   RegisterPlugIn(AddActionCallback(), RegisterIgnored2, RegisterIgnored3, HostSetVar);
   CheckCatalogueCalls('nbRegisterPlugIn');
+  Scope('nbRegisterPlugIn');
+  CheckHostWords;
   { A second registration repeats the work. }
   ClearCalls;
   RegisterPlugIn(AddActionCallback(), RegisterIgnored3, RegisterIgnored2, HostSetVar);
@@ -214,6 +217,7 @@ begin
     CheckText(Params[0], 'Rect1', 'slot 0 text');
     CheckText(Params[2], 'second', 'slot 2 text');
     RequireCalls(0, 'no callback');
+    CheckHostWords;
   end;
   for I := 0 to 3 do
     ReleaseSlot(Params[I]);
@@ -231,6 +235,7 @@ begin
     Scope('nbMessage ' + IntText(Codes[I]));
     Message(Codes[I]);
     RequireCalls(0, 'no callback');
+    CheckHostWords;
   end;
 end;
 
@@ -266,6 +271,7 @@ begin
     KillTimer(0, Timer);
   Check(True, 'returns');
   RequireCalls(0, 'no callback');
+  CheckHostWords;
 end;
 
 var
@@ -277,7 +283,11 @@ begin
     FileName := ParamStr(1)
   else
     FileName := 'Orbidate.nbp';
+  UseDelphiWords;
+  HostWords := CurrentWords;
   Scope('');
+  { Bit 6 of the x87 control word is reserved and may read as set. }
+  CheckInt(HostWords.X87 and $1F3F, DelphiX87, 'the probe runs with the x87 control word of a Delphi host');
   if not LoadPlugin(PAnsiChar(FileName), Missing) then
   begin
     if PluginModule = 0 then

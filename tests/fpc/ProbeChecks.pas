@@ -17,7 +17,7 @@ procedure CheckBytes(const Actual, Expected: RawByteString; const What: AnsiStri
 
 function SameBytes(const A, B: RawByteString): Boolean;
 function Printable(const Bytes: RawByteString): AnsiString;
-function Hex(Value: PtrUInt): AnsiString;
+function Hex(Value: PtrUInt; Digits: Integer = SizeOf(PtrUInt) * 2): AnsiString;
 function TextOf(P: PAnsiChar): RawByteString;
 
 { Prints "N passed, N failed" and gives the process's exit code. }
@@ -34,16 +34,16 @@ begin
   CurrentScope := What;
 end;
 
-function Hex(Value: PtrUInt): AnsiString;
+function Hex(Value: PtrUInt; Digits: Integer): AnsiString;
 const
-  Digits: array[0..15] of AnsiChar = '0123456789ABCDEF';
+  HexDigits: array[0..15] of AnsiChar = '0123456789ABCDEF';
 var
   I: Integer;
 begin
-  SetLength(Result, SizeOf(PtrUInt) * 2);
+  SetLength(Result, Digits);
   for I := Length(Result) downto 1 do
   begin
-    Result[I] := Digits[Value and 15];
+    Result[I] := HexDigits[Value and 15];
     Value := Value shr 4;
   end;
   Result := '$' + Result;
@@ -84,7 +84,7 @@ begin
     if (Bytes[I] >= ' ') and (Bytes[I] < #127) then
       Result := Result + Bytes[I]
     else
-      Result := Result + '#' + Copy(Hex(Ord(Bytes[I])), Length(Hex(0)) - 1, 2);
+      Result := Result + '#' + Copy(Hex(Ord(Bytes[I]), 2), 2, 2);
   Result := '"' + Result + '"';
 end;
 

@@ -7,7 +7,7 @@ unit ProbeHost;
 interface
 
 uses
-  ProbePlugin;
+  ProbeFloatingPoint, ProbePlugin;
 
 type
   TCallKind = (ckAddAction, ckSetVar, ckRunScript, ckInterfaceAccess);
@@ -23,6 +23,8 @@ type
     Kinds: RawByteString;
     { AddAction: the kinds address. InterfaceAccess: the slot's address. }
     Address: Pointer;
+    { The floating-point words the callback ran under. }
+    Words: TFloatingPointWords;
   end;
 
 var
@@ -35,6 +37,8 @@ var
   { Each callback first copies its arguments here in declaration order, so
     that its disassembly shows where it finds each of them. }
   CallbackArgs: array[0..5] of PtrUInt;
+  { The host's own floating-point words, as the probe set them at start. }
+  HostWords: TFloatingPointWords;
 
 procedure ClearCalls;
 function CallKindName(Kind: TCallKind): AnsiString;
@@ -50,6 +54,8 @@ function AddActionCallback: THostAddAction;
 
 { True when exactly Count callbacks arrived; lists what arrived otherwise. }
 function RequireCalls(Count: Integer; const What: AnsiString): Boolean;
+{ Every recorded callback ran under HostWords, and they are in effect again. }
+procedure CheckHostWords;
 { Checks of one recorded call, by its index in Calls; each says which call
   and which argument differs. }
 procedure CheckSetVarCall(Index: Integer; const Name, Value: RawByteString);
@@ -91,6 +97,7 @@ begin
   SetLength(Calls, Result + 1);
   FillChar(Calls[Result], SizeOf(THostCall), 0);
   Calls[Result].Kind := Kind;
+  Calls[Result].Words := CurrentWords;
 end;
 
 procedure HostAddAction(ID: Integer; Name, Hint: PAnsiChar; Kinds: PByte; LastKind: Integer;
@@ -194,6 +201,22 @@ begin
   for I := 0 to High(Calls) do
     Seen := Seen + ' ' + CallKindName(Calls[I].Kind);
   Check(False, What + ': ' + IntegerText(Count) + ' host calls, got ' + IntegerText(Length(Calls)) + ':' + Seen);
+end;
+
+procedure CheckHostWords;
+var
+  I, Differing: Integer;
+  Words: TFloatingPointWords;
+begin
+  Differing := 0;
+  for I := 0 to High(Calls) do
+    if not SameWords(Calls[I].Words, HostWords) then
+      Inc(Differing);
+  if Length(Calls) > 0 then
+    CheckInt(Differing, 0, 'callbacks that ran under floating-point words other than the host''s');
+  Words := CurrentWords;
+  Check(SameWords(Words, HostWords), 'the host''s floating-point words are back (x87 ' +
+    Hex(Words.X87, 4) + ', MXCSR ' + Hex(Words.Mxcsr, 8) + ')');
 end;
 
 function IsCall(Index: Integer; Kind: TCallKind): Boolean;
