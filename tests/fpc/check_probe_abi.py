@@ -43,6 +43,9 @@ CALLBACKS = [
     ("HOSTINTERFACEACCESS", 2),
 ]
 ARG_REGISTERS = ["%eax", "%edx", "%ecx"]
+PARTIAL_REGISTERS = {"%" + part: "%e" + reg for reg in ("ax", "bx", "cx", "dx")
+                     for part in (reg, reg[0] + "l", reg[0] + "h")}
+PARTIAL_REGISTERS.update({"%si": "%esi", "%di": "%edi"})
 
 failures = []
 checks = 0
@@ -150,7 +153,11 @@ class Machine:
 
     def store(self, operand, value):
         if operand.startswith("%"):
-            self.regs[operand] = value
+            full = PARTIAL_REGISTERS.get(operand)
+            if full:
+                self.regs[full] = None  # a partial write leaves the whole register unknown
+            else:
+                self.regs[operand] = value
             return
         address = absolute(operand)
         if address is not None:
