@@ -39,11 +39,6 @@ var
   MemoryCalls: array of TMemoryCall;
   AllocPatch, FreePatch: TImportPatch;
 
-function IntText(Value: Int64): AnsiString;
-begin
-  Str(Value, Result);
-end;
-
 procedure RecordMemory(Op: AnsiChar; Flags: LongWord; Bytes: PtrUInt; Block: Pointer);
 var
   I: Integer;
@@ -239,16 +234,10 @@ begin
   end;
 end;
 
-var
-  AboutClosings: Integer = 0;
-
 function CloseVisibleWindow(Window: HWND; Param: PtrInt): LongBool; stdcall;
 begin
   if IsWindowVisible(Window) then
-  begin
     PostMessageA(Window, WM_CLOSE, 0, 0);
-    Inc(AboutClosings);
-  end;
   Result := True;
 end;
 

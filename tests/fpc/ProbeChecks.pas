@@ -18,6 +18,7 @@ procedure CheckBytes(const Actual, Expected: RawByteString; const What: AnsiStri
 function SameBytes(const A, B: RawByteString): Boolean;
 function Printable(const Bytes: RawByteString): AnsiString;
 function Hex(Value: PtrUInt; Digits: Integer = SizeOf(PtrUInt) * 2): AnsiString;
+function IntText(Value: Int64): AnsiString;
 function TextOf(P: PAnsiChar): RawByteString;
 
 { Prints "N passed, N failed" and gives the process's exit code. }

@@ -70,11 +70,6 @@ uses
 const
   MaxKinds = 16;
 
-function IntegerText(Value: Int64): AnsiString;
-begin
-  Str(Value, Result);
-end;
-
 procedure ClearCalls;
 begin
   SetLength(Calls, 0);
@@ -194,13 +189,13 @@ begin
   Result := Length(Calls) = Count;
   if Result then
   begin
-    Check(True, What + ': ' + IntegerText(Count) + ' host calls');
+    Check(True, What + ': ' + IntText(Count) + ' host calls');
     Exit;
   end;
   Seen := '';
   for I := 0 to High(Calls) do
     Seen := Seen + ' ' + CallKindName(Calls[I].Kind);
-  Check(False, What + ': ' + IntegerText(Count) + ' host calls, got ' + IntegerText(Length(Calls)) + ':' + Seen);
+  Check(False, What + ': ' + IntText(Count) + ' host calls, got ' + IntText(Length(Calls)) + ':' + Seen);
 end;
 
 procedure CheckHostWords;
