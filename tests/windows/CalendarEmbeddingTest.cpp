@@ -73,11 +73,19 @@ class HostWindow {
   std::map<std::string, HWND> rectangles_;
 };
 
+BOOL CALLBACK CountOne(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
+  if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 int CountWindows(HWND parent) {
   int count = 0;
-  EnumChildWindows(
-      parent, [](HWND, LPARAM n) -> BOOL { ++*reinterpret_cast<int*>(n); return TRUE; },
-      reinterpret_cast<LPARAM>(&count));
+  EnumChildWindows(parent, CountOne, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
@@ -85,13 +93,7 @@ int CountWindows(HWND parent) {
 // calendar's browse buttons is top-level but hidden until it shows a hint).
 int CountThreadWindows() {
   int count = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM n) -> BOOL {
-        if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(n);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  EnumThreadWindows(GetCurrentThreadId(), CountVisible, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
