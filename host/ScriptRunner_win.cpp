@@ -159,8 +159,10 @@ bool ScriptRunner::InterfaceAccess(std::int32_t code, HostSlot* slot) {
     out = Choose(code == 8 ? "object" : "variable", items, in);
     answer = !out.empty();
   }
+  // Window handles differ from run to run; the transcript names the window.
+  const std::string shown = code == 7 ? (out == "0" ? "0 (no such rectangle)" : "the window of " + in) : Quoted(out);
   Log("  HostInterfaceAccess(" + std::to_string(code) + ", " + Quoted(in) + ") -> " +
-      (answer ? Quoted(out) : std::string("false")));
+      (answer ? shown : std::string("false")));
   if (answer) AssignSlot(slot, out);
   return answer;
 }
