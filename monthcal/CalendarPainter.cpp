@@ -55,7 +55,8 @@ void PaintList(const MonthCalendar& calendar, const CalendarLayout& layout, Canv
                                 : static_cast<int>(calendar.ShownMonth().year()) == value;
     const bool hovered = calendar.Hover().part == CalendarPart::ListItem && calendar.Hover().item == static_cast<int>(i);
     ColorValue textColor = look.textColor;
-    const Rect cell = r.Inflated(-1, -1);
+    const Rect cell = {std::max(r.left + 1, r.Center().x - layout.dayLine * 3), r.top + 1,
+                       std::min(r.right - 1, r.Center().x + layout.dayLine * 3), r.bottom - 1};
     if (current) {
       canvas.FillRect(cell, look.dateSelectColor);
       canvas.FrameRect(cell, look.dateSelectBorderColor);
@@ -135,7 +136,7 @@ void PaintCalendar(const MonthCalendar& calendar, const CalendarLayout& layout, 
     const DayNumber day = layout.firstDay + i;
     const Rect& cell = layout.cells[i];
     if (calendar.Selection().Contains(day)) {
-      const Rect mark = cell.Inflated(-1, -1);
+      const Rect mark = layout.MarkRect(cell);
       canvas.FillRect(mark, look.dateSelectColor);
       canvas.FrameRect(mark, look.dateSelectBorderColor);
     }
