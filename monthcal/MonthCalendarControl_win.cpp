@@ -216,7 +216,7 @@ void MonthCalendarControl::OnPaint() {
 }
 
 std::size_t MonthCalendarControl::GdiObjects() const {
-  return canvas_.CachedObjects() + (buffer_ != nullptr ? 1 : 0) + (bufferDc_ != nullptr ? 1 : 0);
+  return canvas_.HeldObjects() + (buffer_ != nullptr ? 1 : 0) + (bufferDc_ != nullptr ? 1 : 0);
 }
 
 void MonthCalendarControl::OnButtonDown(MouseButton button, WPARAM wParam, LPARAM lParam) {

@@ -2,11 +2,13 @@
 // mouse messages at the cells the control names, the host calls in order,
 // the caption's lists, deletion from inside an event, and screenshots.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <chrono>
 #include <string>
 #include <vector>
 
+#include "calendar/GdiCounter.h"
 #include "calendar/PngFile.h"
 #include "calendar/TImageForm_win.h"
 #include "support/TestHarness.h"
@@ -286,6 +288,41 @@ TEST_CASE(ParentTakesTheWindowWithItObjectStays) {
   CHECK(f.form->Handle() == nullptr);
   CHECK(f.form->Calendar() == nullptr);
   CHECK(f.form->PlannerCalendar.SetMonth(5));  // no window to redraw; nothing breaks
+}
+
+// Repaints create nothing; changed fonts and colours replace their objects;
+// the window leaves nothing behind.
+TEST_CASE(GdiObjectsStayBoundedAndAreFreed) {
+  GdiCounter gdi;
+  {
+    Fixture f;
+    auto repaint = [&] { RedrawWindow(f.Control(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); };
+    repaint();
+    const std::size_t afterFirst = gdi.Live();
+    CHECK(afterFirst > 0u);
+    for (int i = 0; i < 200; ++i) repaint();
+    CHECK_EQ(gdi.Live(), afterFirst);
+    for (int i = 0; i < 100; ++i) {
+      FontValue font;
+      font.size = 8 + i % 7;
+      f.form->PlannerCalendar.SetDayFont(font);
+      f.form->PlannerCalendar.SetWeekendColor(ColorValue::FromRgb(static_cast<std::uint8_t>(i), 0, 0));
+      repaint();
+    }
+    CHECK(gdi.Live() <= afterFirst + 2);
+    CHECK_EQ(gdi.Live(), f.form->Calendar()->GdiObjects());
+    // Tooltips for the four browse buttons.
+    HWND tooltip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM found) -> BOOL {
+      char name[64];
+      GetClassNameA(hwnd, name, sizeof name);
+      if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) *reinterpret_cast<HWND*>(found) = hwnd;
+      return TRUE;
+    }, reinterpret_cast<LPARAM>(&tooltip));
+    CHECK(tooltip != nullptr);
+    if (tooltip != nullptr) CHECK_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 4);
+  }
+  CHECK_EQ(gdi.Live(), 0u);
 }
 
 TEST_CASE(Screenshots) {
