@@ -290,6 +290,13 @@ TEST_CASE(ParentTakesTheWindowWithItObjectStays) {
   CHECK(f.form->PlannerCalendar.SetMonth(5));  // no window to redraw; nothing breaks
 }
 
+BOOL CALLBACK FindTooltip(HWND hwnd, LPARAM found) {
+  char name[64];
+  GetClassNameA(hwnd, name, sizeof name);
+  if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) *reinterpret_cast<HWND*>(found) = hwnd;
+  return TRUE;
+}
+
 // Repaints create nothing; changed fonts and colours replace their objects;
 // the window leaves nothing behind.
 TEST_CASE(GdiObjectsStayBoundedAndAreFreed) {
@@ -313,12 +320,7 @@ TEST_CASE(GdiObjectsStayBoundedAndAreFreed) {
     CHECK_EQ(gdi.Live(), f.form->Calendar()->GdiObjects());
     // Tooltips for the four browse buttons.
     HWND tooltip = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM found) -> BOOL {
-      char name[64];
-      GetClassNameA(hwnd, name, sizeof name);
-      if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) *reinterpret_cast<HWND*>(found) = hwnd;
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&tooltip));
+    EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
     CHECK(tooltip != nullptr);
     if (tooltip != nullptr) CHECK_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 4);
   }
