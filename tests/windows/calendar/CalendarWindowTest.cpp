@@ -358,6 +358,11 @@ TEST_CASE(Screenshots) {
     Fixture f(800, 600);
     Screenshot(f, "large");
   }
+  {
+    Fixture f(150, 120);
+    f.Send(WM_MOUSEMOVE, f.PartPoint(CalendarPart::MonthName));
+    Screenshot(f, "small");
+  }
 }
 
 }  // namespace
