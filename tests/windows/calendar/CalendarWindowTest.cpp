@@ -32,7 +32,10 @@ struct RecordedHost final : Host {
   std::optional<bool> InterfaceAccess(std::int32_t, HostSlot*) override { return std::nullopt; }
 };
 
+int gParentContextMenus = 0;
+
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CONTEXTMENU) ++gParentContextMenus;
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -214,6 +217,7 @@ TEST_CASE(RightButtonRunsItsSubroutineAndChangesNothing) {
     CHECK(f.form->PlannerCalendar.OpenList() == CalendarList::None);
     CHECK(f.form->PlannerCalendar.ShownMonth() == year(2019) / November);
   }
+  CHECK_EQ(gParentContextMenus, 0);
   f.host.calls.clear();
   f.Send(WM_MBUTTONDOWN, f.DayPoint(2019, 11, 4), MK_MBUTTON);
   CHECK_EQ(f.host.calls.size(), 0u);
