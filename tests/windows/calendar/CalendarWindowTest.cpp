@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -283,6 +284,28 @@ TEST_CASE(DeletingTheCalendarFromItsOwnEvent) {
     CHECK(!IsWindow(window));
     CHECK(!IsWindow(control));
     Pump();
+  }
+}
+
+// Every property change asks for a repaint at once.
+TEST_CASE(ChangesInvalidateTheControl) {
+  Fixture f;
+  auto& calendar = f.form->PlannerCalendar;
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"WeekendColor", [&] { calendar.SetWeekendColor(ColorValue::FromRgb(0, 0, 255)); }},
+      {"StartDay", [&] { calendar.SetStartDay(1); }},
+      {"InActiveDays", [&] { calendar.SetInActiveDay(3, true); }},
+      {"NameOfMonths", [&] { calendar.SetMonthName(11, "Listopad"); }},
+      {"DayFont", [&] { calendar.SetDayFont(FontValue{}); }},
+      {"MultiSelect", [&] { calendar.SetMultiSelect(false); }},
+      {"Month", [&] { CHECK(calendar.SetMonth(12)); }},
+  };
+  for (const auto& [name, change] : changes) {
+    SCOPE(name);
+    UpdateWindow(f.Control());
+    CHECK(!GetUpdateRect(f.Control(), nullptr, FALSE));
+    change();
+    CHECK(GetUpdateRect(f.Control(), nullptr, FALSE));
   }
 }
 
