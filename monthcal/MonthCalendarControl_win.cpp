@@ -141,6 +141,13 @@ LRESULT MonthCalendarControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
       *reinterpret_cast<RECT*>(lParam) = ToRect(layout.listItems[wParam]);
       return TRUE;
     }
+    case WM_DESTROY:
+      // A popup made with a child window as parent is owned by the child's
+      // top-level ancestor (the host's window), so it would outlive us by
+      // far: one tooltip window left behind per calendar ever created.
+      if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+      tooltip_ = nullptr;
+      return 0;
     case WM_NCDESTROY:
       calendar_.SetChangedHook(nullptr);
       SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/GdiCounter.h"
 #include "monthcal/MonthCalendarControl_win.h"
 #include "support/LoadedPlugin.h"
 #include "support/TestHarness.h"
@@ -323,16 +324,29 @@ TEST_CASE(UnloadingWithLiveCalendarsLeavesNoWindowBehind) {
   again.Entry().message(2);
 }
 
+// Hidden windows too: a calendar's tooltip is a top-level popup.
+int CountAllThreadWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountOne, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 TEST_CASE(CreateAndDeleteCyclesLeaveNoWindows) {
   Fixture f;
   REQUIRE(f.plugin.Loaded());
-  const int before = CountWindows(f.window.Window());
+  const int children = CountWindows(f.window.Window());
+  const int topLevel = CountAllThreadWindows();
+  GdiCounter gdi(f.plugin.Module());
   for (int i = 0; i < 200; ++i) {
     Exec(f.plugin, 1, {"Rect1", "Create", ""});
+    UpdateWindow(f.rect1);  // painted once, so that its pens, brushes and fonts exist
     Exec(f.plugin, 1, {"Rect1", "Delete", ""});
   }
   Pump();
-  CHECK_EQ(CountWindows(f.window.Window()), before);
+  CHECK_EQ(CountWindows(f.window.Window()), children);
+  CHECK_EQ(CountAllThreadWindows(), topLevel);
+  CHECK(gdi.Created() > 0);
+  CHECK_EQ(gdi.Live(), 0u);
 }
 
 int main(int argc, char** argv) { return RunAll(argc, argv); }

@@ -1,6 +1,7 @@
-// Counts the GDI objects this program's own code creates and frees, by
-// patching its imports of the GDI create and delete functions (Wine's
-// GetGuiResources answers 0). Handles made by system DLLs are not seen.
+// Counts the GDI objects one module's code creates and frees (this program's
+// own, or the loaded plug-in's), by patching its imports of the GDI create
+// and delete functions (Wine's GetGuiResources answers 0). Handles made by
+// system DLLs are not seen.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +15,7 @@ namespace orbidate::wintest {
 
 class GdiCounter {
  public:
-  GdiCounter();
+  explicit GdiCounter(HMODULE module = GetModuleHandleA(nullptr));
   ~GdiCounter();
   // Objects created since the counter started and not deleted since.
   std::size_t Live() const { return live_.size(); }
@@ -72,9 +73,8 @@ class GdiCounter {
 
 inline GdiCounter* GdiCounter::current_ = nullptr;
 
-inline GdiCounter::GdiCounter() {
+inline GdiCounter::GdiCounter(HMODULE self) {
   current_ = this;
-  HMODULE self = GetModuleHandleA(nullptr);
   patches_[0] = std::make_unique<ImportPatch>(self, "gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(&FontA));
   patches_[1] = std::make_unique<ImportPatch>(self, "gdi32.dll", "CreateSolidBrush", reinterpret_cast<void*>(&Brush));
   patches_[2] = std::make_unique<ImportPatch>(self, "gdi32.dll", "CreatePen", reinterpret_cast<void*>(&Pen));
