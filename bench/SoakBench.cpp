@@ -41,12 +41,8 @@ int Windows(HWND parent) {
   return count;
 }
 
-bool Exec(const LoadedPlugin& plugin, std::int32_t id, std::vector<std::string> texts) {
-  HostSlot slots[4] = {};
-  for (std::size_t i = 0; i < texts.size(); ++i) HostAssign(&slots[i], texts[i]);
-  const bool result = (plugin.Entry().execAction(id, slots) & 0xFF) != 0;
-  for (HostSlot& slot : slots) HostRelease(&slot);
-  return result;
+bool Exec(const LoadedPlugin& plugin, std::int32_t id, const std::vector<std::string>& texts) {
+  return ExecAction(plugin.Entry(), id, texts);
 }
 
 double MicrosecondsPer(Clock::duration total, int count) {

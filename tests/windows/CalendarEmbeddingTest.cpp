@@ -98,13 +98,8 @@ int CountThreadWindows() {
   return count;
 }
 
-// One action call with the host's slots.
-bool Exec(const LoadedPlugin& plugin, std::int32_t id, std::vector<std::string> texts) {
-  HostSlot slots[4] = {};
-  for (std::size_t i = 0; i < texts.size(); ++i) HostAssign(&slots[i], texts[i]);
-  const bool result = (plugin.Entry().execAction(id, slots) & 0xFF) != 0;
-  for (HostSlot& slot : slots) HostRelease(&slot);
-  return result;
+bool Exec(const LoadedPlugin& plugin, std::int32_t id, const std::vector<std::string>& texts) {
+  return ExecAction(plugin.Entry(), id, texts);
 }
 
 HWND CalendarOf(HWND rectangle) { return GetWindow(rectangle, GW_CHILD); }

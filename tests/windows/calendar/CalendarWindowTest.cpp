@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "calendar/GdiCounter.h"
-#include "calendar/PngFile.h"
+#include "host/PngWriter.h"
 #include "calendar/TImageForm_win.h"
 #include "support/TestHarness.h"
 
@@ -150,7 +150,7 @@ void Screenshot(Fixture& f, const std::string& name) {
   SelectObject(dc, old);
   DeleteObject(bitmap);
   DeleteDC(dc);
-  CHECK(WritePng("calendar-" + name + ".png", width, height, rgb));
+  CHECK(host::WritePng("calendar-" + name + ".png", width, height, rgb));
 }
 
 TEST_CASE(ClickOnADaySendsVariableThenSubroutine) {

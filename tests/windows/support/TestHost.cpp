@@ -61,3 +61,15 @@ void HostRelease(HostSlot* slot) {
 }
 
 }  // namespace orbidate::wintest
+
+namespace orbidate::wintest {
+
+bool ExecAction(const EntryPoints& entry, std::int32_t id, const std::vector<std::string>& texts) {
+  std::vector<HostSlot> slots(texts.size() + 1, nullptr);
+  for (std::size_t i = 0; i < texts.size(); ++i) HostAssign(&slots[i], texts[i]);
+  const bool result = (entry.execAction(id, slots.data()) & 0xFF) != 0;
+  for (HostSlot& slot : slots) HostRelease(&slot);
+  return result;
+}
+
+}  // namespace orbidate::wintest

@@ -58,4 +58,7 @@ class TestHost {
 void HostAssign(HostSlot* slot, const std::string& text);
 void HostRelease(HostSlot* slot);
 
+// nbExecAction as the host calls it: a slot per text, released afterwards.
+bool ExecAction(const EntryPoints& entry, std::int32_t id, const std::vector<std::string>& texts);
+
 }  // namespace orbidate::wintest
