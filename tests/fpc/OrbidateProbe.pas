@@ -14,7 +14,7 @@ program OrbidateProbe;
 {$mode delphi}
 
 uses
-  ProbeChecks, ProbeFloatingPoint, ProbeSystem, ProbePlugin, ProbeHost, ProbeCatalogue, ProbeImportPatch;
+  ProbeChecks, ProbeFloatingPoint, ProbeSystem, ProbePlugin, ProbeHost, ProbeCatalogue, ProbeImportPatch, ProbeEvents;
 
 const
   { The values the plug-in ignores, each distinct, so that an argument read
@@ -291,6 +291,8 @@ begin
   CheckRegistration;
   CheckIdsOutsideTheCatalogue;
   CheckMessages;
+  CheckTypicalRun;
+  CheckColorBox;
   CheckAbout;
   Scope('');
   Halt(Summary);
