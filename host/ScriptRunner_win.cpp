@@ -211,11 +211,84 @@ bool ScriptRunner::InterfaceAccess(std::int32_t code, HostSlot* slot) {
   return answer;
 }
 
-std::string ScriptRunner::Choose(const char* what, const std::vector<std::string>& items, const std::string&) {
-  // Headless runs (and interactive ones, for now) take the first name.
+namespace {
+
+// The chooser behind requests 8 and 14: a small modal list of the script's
+// rectangles or variables. OK (or a double click) takes the selected name.
+struct Chooser {
+  std::string chosen;
+  bool done = false;
+  HWND list = nullptr;
+};
+
+LRESULT CALLBACK ChooserProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* chooser = reinterpret_cast<Chooser*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_NCCREATE:
+      SetWindowLongPtrA(window, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+      break;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK || (LOWORD(wParam) == 100 && HIWORD(wParam) == LBN_DBLCLK)) {
+        const LRESULT index = SendMessageA(chooser->list, LB_GETCURSEL, 0, 0);
+        if (index != LB_ERR) {
+          char text[512] = {};
+          SendMessageA(chooser->list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+          chooser->chosen = text;
+        }
+        chooser->done = true;
+      } else if (LOWORD(wParam) == IDCANCEL) {
+        chooser->done = true;
+      }
+      return 0;
+    case WM_CLOSE:
+      chooser->done = true;
+      return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+std::string ScriptRunner::Choose(const char* what, const std::vector<std::string>& items, const std::string& current) {
   if (items.empty()) return {};
-  Log(std::string("  (chooser: the first ") + what + " is taken)");
-  return items.front();
+  if (options_.headless) {
+    Log(std::string("  (headless chooser: the first ") + what + " is taken)");
+    return items.front();
+  }
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = ChooserProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
+  windowClass.lpszClassName = "OrbidateHostChooser";
+  RegisterClassA(&windowClass);
+  Chooser chooser;
+  const std::string title = std::string("Choose the ") + what;
+  HWND dialog = CreateWindowExA(WS_EX_DLGMODALFRAME, windowClass.lpszClassName, title.c_str(),
+                                WS_POPUP | WS_CAPTION | WS_SYSMENU, 200, 200, 260, 260, window_, nullptr,
+                                windowClass.hInstance, &chooser);
+  chooser.list = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY,
+                                 10, 10, 230, 170, dialog, reinterpret_cast<HMENU>(100), windowClass.hInstance, nullptr);
+  CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 60, 190, 80, 26, dialog,
+                  reinterpret_cast<HMENU>(IDOK), windowClass.hInstance, nullptr);
+  CreateWindowExA(0, "BUTTON", "Cancel", WS_CHILD | WS_VISIBLE, 150, 190, 80, 26, dialog,
+                  reinterpret_cast<HMENU>(IDCANCEL), windowClass.hInstance, nullptr);
+  for (const std::string& item : items) {
+    const LRESULT index = SendMessageA(chooser.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (item == current) SendMessageA(chooser.list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+  EnableWindow(window_, FALSE);
+  ShowWindow(dialog, SW_SHOW);
+  for (MSG message; !chooser.done && GetMessageA(&message, nullptr, 0, 0) > 0;) {
+    if (!IsDialogMessageA(dialog, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  EnableWindow(window_, TRUE);
+  DestroyWindow(dialog);
+  SetActiveWindow(window_);
+  return chooser.chosen;
 }
 
 HWND ScriptRunner::Rectangle(const std::string& name) const {
