@@ -7,7 +7,8 @@ namespace orbidate::forms {
 Form::Form(const FormDesc& desc) : desc_(desc), caption_(desc.caption) {
   controls_.reserve(desc.controls.size());
   for (const ControlDesc& c : desc.controls) {
-    Control control{&c};
+    Control control;
+    control.desc = &c;
     control.parent = c.parent.empty() ? -1 : IndexOf(c.parent);
     control.left = c.left;
     control.top = c.top;

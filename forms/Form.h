@@ -23,10 +23,10 @@ namespace orbidate::forms {
 enum class FormEvent : std::uint8_t { Click, MouseDown, MouseUp };
 
 struct Control {
-  const ControlDesc* desc;
+  const ControlDesc* desc = nullptr;
   int parent = -1;  // index of the parent control, -1 for the form
-  int left, top, width, height;
-  bool visible;
+  int left = 0, top = 0, width = 0, height = 0;
+  bool visible = true;
   int zOrder = 0;           // higher is in front among siblings
   std::string caption;      // label, button, the EditLabel of an edit
   std::string text;         // edit
@@ -102,7 +102,7 @@ class Form {
   // Shows the form modally: its OnShow runs first. The result of Close, or
   // kResultCancel when the view ended without one.
   int ShowModal();
-  bool IsModal() const { return view_ != nullptr; }
+  bool IsModal() const { return view_ != nullptr && !result_; }
   void Close(int result);
   void BringToTop();
 

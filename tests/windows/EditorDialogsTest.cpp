@@ -1,0 +1,302 @@
+// The editors and the about box through the real entry points and the real
+// windows: the test plays the author with messages to the dialog's
+// controls, then checks the slots and what the host was asked.
+#include <windows.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/DialogWatcher.h"
+#include "support/LoadedPlugin.h"
+#include "support/Screenshot.h"
+#include "support/TestHarness.h"
+#include "support/TestHost.h"
+
+using namespace orbidate;
+using namespace orbidate::wintest;
+
+namespace {
+
+constexpr char kFormClass[] = "OrbidateFormContainer";
+
+// Runs |work| on our dialog once its modal loop is running (a thread timer
+// fires only from inside that loop).
+class DialogScript {
+ public:
+  explicit DialogScript(std::function<void(HWND)> work)
+      : work_(std::move(work)), watcher_([this](HWND window) {
+          if (dialog_ == nullptr && ClassName(window) == kFormClass) {
+            dialog_ = window;
+            owner_ = GetWindow(window, GW_OWNER);
+            gScript = this;
+            SetTimer(nullptr, 0, 150, Tick);
+          }
+        }) {}
+  ~DialogScript() { gScript = nullptr; }
+
+  HWND Dialog() const { return dialog_; }
+  HWND Owner() const { return owner_; }
+  bool Ran() const { return ran_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (gScript == nullptr || gScript->ran_) return;
+    gScript->ran_ = true;
+    gScript->work_(gScript->dialog_);
+  }
+  static inline DialogScript* gScript = nullptr;
+  std::function<void(HWND)> work_;
+  DialogWatcher watcher_;
+  HWND dialog_ = nullptr;
+  HWND owner_ = nullptr;
+  bool ran_ = false;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM data) {
+  reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+  return TRUE;
+}
+
+// The visible controls of |className| in the dialog, in creation order.
+std::vector<HWND> Visible(HWND dialog, const char* className) {
+  std::vector<HWND> all, found;
+  EnumChildWindows(dialog, Collect, reinterpret_cast<LPARAM>(&all));
+  for (HWND w : all) {
+    if (IsWindowVisible(w) && lstrcmpiA(ClassName(w).c_str(), className) == 0) found.push_back(w);
+  }
+  return found;
+}
+
+HWND ButtonNamed(HWND dialog, const char* text) {
+  for (HWND b : Visible(dialog, "Button")) {
+    if (WindowText(b) == text) return b;
+  }
+  return nullptr;
+}
+
+std::vector<HWND> GlyphButtons(HWND dialog) {
+  std::vector<HWND> glyphs;
+  for (HWND b : Visible(dialog, "Button")) {
+    if ((GetWindowLongA(b, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW) glyphs.push_back(b);
+  }
+  return glyphs;
+}
+
+void Type(HWND edit, const std::string& text) { SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+
+void Choose(HWND combo, int item) {
+  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+  SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
+void Press(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+void MaybeScreenshot(HWND dialog, const char* name) {
+  const char* folder = std::getenv("ORBIDATE_SCREENSHOTS");
+  if (folder == nullptr || *folder == '\0') return;
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  CHECK(SaveWindowPng(dialog, std::string(folder) + "/" + name + ".png"));
+}
+
+struct Slots {
+  explicit Slots(const std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < texts.size() && i < 4; ++i) HostAssign(&slot[i], texts[i]);
+  }
+  ~Slots() {
+    for (HostSlot& s : slot) HostRelease(&s);
+  }
+  std::string Text(std::size_t i) const { return slot[i] == nullptr ? "(null)" : slot[i]; }
+  HostSlot slot[4] = {};
+};
+
+struct Session {
+  Session() {
+    REQUIRE(plugin.Loaded());
+    host.RegisterWith(plugin.Entry());
+  }
+  bool Edit(std::int32_t id, Slots& slots) { return plugin.Entry().editAction(id, slots.slot) != 0; }
+  LoadedPlugin plugin;
+  TestHost host;
+};
+
+}  // namespace
+
+TEST_CASE(OkWritesWhatTheAuthorTypedIntoTheEdits) {
+  Session session;
+  Slots slots({"Rect", "OldSub", "OldVar"});
+  DialogScript script([](HWND dialog) {
+    CHECK_EQ(WindowText(dialog), "OrbidateGetDate");
+    const std::vector<HWND> edits = Visible(dialog, "Edit");
+    REQUIRE_EQ(edits.size(), 3u);  // LEdit1, LEdit15, LEdit17
+    CHECK_EQ(WindowText(edits[0]), "Rect");
+    CHECK_EQ(WindowText(edits[1]), "OldSub");
+    Type(edits[1], "NewSub");
+    Press(ButtonNamed(dialog, "OK"));
+  });
+  CHECK(session.Edit(10, slots));
+  CHECK(script.Ran());
+  CHECK_EQ(slots.Text(0), "Rect");
+  CHECK_EQ(slots.Text(1), "NewSub");
+  CHECK_EQ(slots.Text(2), "OldVar");
+  CHECK_EQ(slots.Text(3), "(null)");
+  CHECK(!IsWindow(script.Dialog()));
+}
+
+TEST_CASE(ListAndGridOfTheNameDialogThroughTheirControls) {
+  Session session;
+  Slots slots({"Cal", "Create", "Mo|Tu|We|Th|Fr|Sa|Su"});
+  DialogScript script([](HWND dialog) {
+    MaybeScreenshot(dialog, "action1-TFormDATA");
+    const std::vector<HWND> lists = Visible(dialog, "ComboBox");
+    REQUIRE_EQ(lists.size(), 1u);
+    CHECK_EQ(SendMessageA(lists[0], CB_GETCURSEL, 0, 0), 0);
+    Choose(lists[0], 1);
+    const std::vector<HWND> grids = Visible(dialog, "OrbidateStringGrid");
+    REQUIRE_EQ(grids.size(), 1u);
+    // Typing starts an in-place editor on the current cell (Monday); Enter
+    // puts the text into the cell.
+    SetFocus(grids[0]);
+    SendMessageA(grids[0], WM_CHAR, 'X', 0);
+    HWND editor = GetWindow(grids[0], GW_CHILD);
+    REQUIRE(editor != nullptr);
+    SendMessageA(editor, WM_CHAR, 'y', 0);
+    SendMessageA(editor, WM_KEYDOWN, VK_RETURN, 0);
+    CHECK(GetWindow(grids[0], GW_CHILD) == nullptr);
+    Press(ButtonNamed(dialog, "OK"));
+  });
+  CHECK(session.Edit(1, slots));
+  CHECK_EQ(slots.Text(1), "Delete");
+  CHECK_EQ(slots.Text(2), "Xy|Tu|We|Th|Fr|Sa|Su");
+}
+
+TEST_CASE(CancelAndTheCloseBoxLeaveTheSlots) {
+  Session session;
+  for (const char* how : {"Cancel", "close box"}) {
+    SCOPE("how", how);
+    Slots slots({"R", "1,2,3", "4,5,6", "Vertical"});
+    const HostSlot given = slots.slot[1];
+    DialogScript script([how](HWND dialog) {
+      MaybeScreenshot(dialog, "action7-TFormFree");
+      Type(Visible(dialog, "Edit")[1], "typed");
+      if (std::string(how) == "Cancel") {
+        Press(ButtonNamed(dialog, "Cancel"));
+      } else {
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+      }
+    });
+    CHECK(!session.Edit(7, slots));
+    CHECK(script.Ran());
+    CHECK(slots.slot[1] == given);
+    CHECK_EQ(slots.Text(1), "1,2,3");
+  }
+}
+
+TEST_CASE(EnterInAnEditPressesOk) {
+  Session session;
+  Slots slots({"R", "1900"});
+  DialogScript script([](HWND dialog) {
+    const std::vector<HWND> edits = Visible(dialog, "Edit");
+    REQUIRE_EQ(edits.size(), 2u);
+    SetFocus(edits[1]);
+    Type(edits[1], "2024");
+    PostMessageA(edits[1], WM_KEYDOWN, VK_RETURN, 0);
+  });
+  CHECK(session.Edit(12, slots));
+  CHECK_EQ(slots.Text(1), "2024");
+}
+
+TEST_CASE(TheDialogIsModalOverTheActiveWindow) {
+  Session session;
+  HWND owner = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                               nullptr, nullptr, nullptr);
+  REQUIRE(owner != nullptr);
+  SetActiveWindow(owner);
+  SetForegroundWindow(owner);
+  Slots slots({"ColourVar"});
+  bool ownerDisabled = false;
+  DialogScript script([&](HWND dialog) {
+    MaybeScreenshot(dialog, "action19-TFormFree");
+    ownerDisabled = !IsWindowEnabled(owner);
+    CHECK_EQ(Visible(dialog, "Edit").size(), 1u);  // no rectangle row
+    Press(ButtonNamed(dialog, "OK"));
+  });
+  CHECK(session.Edit(19, slots));
+  CHECK(script.Owner() == owner);
+  CHECK(ownerDisabled);
+  CHECK(IsWindowEnabled(owner));
+  CHECK_EQ(slots.Text(0), "ColourVar");
+  DestroyWindow(owner);
+}
+
+TEST_CASE(ObjectAndVariableButtonsAskTheHost) {
+  Session session;
+  session.host.answer = [](std::int32_t code, const std::string& in, std::string& out) {
+    out = (code == 8 ? "Object:" : "Var:") + in;
+    return in != "refuse";
+  };
+  Slots slots({"Rect", "refuse", "Var"});
+  DialogScript script([](HWND dialog) {
+    const std::vector<HWND> glyphs = GlyphButtons(dialog);
+    // Kn1, SpeedVariable, then the variable buttons of LEdit15 and LEdit17
+    // (their colour buttons are hidden).
+    REQUIRE_EQ(glyphs.size(), 4u);
+    SendMessageA(glyphs[0], BM_CLICK, 0, 0);
+    SendMessageA(glyphs[2], BM_CLICK, 0, 0);
+    SendMessageA(glyphs[3], BM_CLICK, 0, 0);
+    Press(ButtonNamed(dialog, "OK"));
+  });
+  CHECK(session.Edit(10, slots));
+  CHECK_EQ(slots.Text(0), "Object:Rect");
+  CHECK_EQ(slots.Text(1), "refuse");  // the host said false
+  CHECK_EQ(slots.Text(2), "Var:Var");
+  std::vector<std::string> codes;
+  for (const HostCall& call : session.host.calls) {
+    if (call.kind == "InterfaceAccess") codes.push_back(call.first + " " + call.second);
+  }
+  REQUIRE_EQ(codes.size(), 3u);
+  CHECK_EQ(codes[0], "8 Rect");
+  CHECK_EQ(codes[1], "14 refuse");
+  CHECK_EQ(codes[2], "14 Var");
+}
+
+TEST_CASE(EveryEditorGivesBackItsSlotsOnOk) {
+  Session session;
+  const std::vector<std::vector<std::string>> cases = {
+      {}, {"R", "Delete", "a|b|c|d|e|f|g"}, {"R", "1|2|3|4|5|6|7|8|9|10|11|12"}, {"R", "Arial|clRed|10||1"},
+      {"R", "Arial|clRed|10||1"}, {"R", "1,2,3"}, {"R", "1,2,3"}, {"R", "1,2,3", "4,5,6", "Horizontal"},
+      {"R", "1,2,3", "4,5,6", "Vertical"}, {"R", "True"}, {"R", "Sub", "Var"}, {"R", "12"}, {"R", "2024"},
+      {"R", "7,8,9"}, {"R", "7"}, {"R", "Sunday", "False"}, {"R", "S1"}, {"R", "S2"}, {"R", "S3"}, {"C"}, {"F"}};
+  for (std::int32_t id = 1; id <= 20; ++id) {
+    SCOPE("id", id);
+    const std::vector<std::string>& texts = cases[static_cast<std::size_t>(id)];
+    Slots slots(texts);
+    DialogScript script([](HWND dialog) { Press(ButtonNamed(dialog, "OK")); });
+    CHECK(session.Edit(id, slots));
+    for (std::size_t i = 0; i < texts.size(); ++i) CHECK_EQ(slots.Text(i), texts[i]);
+  }
+}
+
+TEST_CASE(AboutBoxOpensAndClosesEachTime) {
+  Session session;
+  for (int round = 0; round < 2; ++round) {
+    SCOPE("round", round);
+    DialogScript script([round](HWND dialog) {
+      CHECK_EQ(WindowText(dialog), "About");
+      if (round == 0) MaybeScreenshot(dialog, "about");
+      if (round == 0) {
+        Press(ButtonNamed(dialog, "OK"));
+      } else {
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+      }
+    });
+    session.plugin.Entry().about();
+    CHECK(script.Ran());
+    CHECK(!IsWindow(script.Dialog()));
+  }
+}
+
+int main(int argc, char** argv) { return RunAll(argc, argv); }
