@@ -1,6 +1,10 @@
 // The run-time executor of each action id.
 #include <array>
 
+#include "appearance/AppearanceActions.h"
+#include "appearance/PickerActions.h"
+#include "calendar/BehaviourActions.h"
+#include "calendar/CreateCalendarAction.h"
 #include "plugin/ActionCatalogue.h"
 #include "plugin/ActionDispatch.h"
 
@@ -9,26 +13,26 @@ namespace {
 
 constexpr std::array<ActionExecutor, kLastActionId + 1> kExecutors = {
     nullptr,  // 0: group entries only
-    nullptr,  // 1 OrbidateCreate
-    nullptr,  // 2 OrbidateNameMounths
-    nullptr,  // 3 OrbidateFont
-    nullptr,  // 4 OrbidateDayFont
-    nullptr,  // 5 OrbiFontSelColor
-    nullptr,  // 6 OrbiDateSelColor
-    nullptr,  // 7 OrbiFieldColor
-    nullptr,  // 8 OrbiHeaderColor
-    nullptr,  // 9 OrbiMultiSelect
-    nullptr,  // 10 OrbidateGetDate
-    nullptr,  // 11 OrbidateSetMonth
-    nullptr,  // 12 OrbidateSetYear
-    nullptr,  // 13 OrbiWeekEndColor
-    nullptr,  // 14 OrbiStartDay
-    nullptr,  // 15 OrbiInActiveDay
-    nullptr,  // 16 OrbiSubMonthSelect
-    nullptr,  // 17 OrbiSubYearSelect
-    nullptr,  // 18 OrbiSubRightClick
-    nullptr,  // 19 OrbiColorBox
-    nullptr,  // 20 OrbiFontBox
+    ExecuteCreateOrDelete,  // 1 OrbidateCreate
+    ExecuteNameMonths,  // 2 OrbidateNameMounths
+    ExecuteFont,  // 3 OrbidateFont
+    ExecuteDayFont,  // 4 OrbidateDayFont
+    ExecuteFontSelColor,  // 5 OrbiFontSelColor
+    ExecuteDateSelColor,  // 6 OrbiDateSelColor
+    ExecuteFieldColor,  // 7 OrbiFieldColor
+    ExecuteHeaderColor,  // 8 OrbiHeaderColor
+    ExecuteMultiSelect,  // 9 OrbiMultiSelect
+    ExecuteGetDate,  // 10 OrbidateGetDate
+    ExecuteSetMonth,  // 11 OrbidateSetMonth
+    ExecuteSetYear,  // 12 OrbidateSetYear
+    ExecuteWeekEndColor,  // 13 OrbiWeekEndColor
+    ExecuteStartDay,  // 14 OrbiStartDay
+    ExecuteInActiveDay,  // 15 OrbiInActiveDay
+    ExecuteSubMonthSelect,  // 16 OrbiSubMonthSelect
+    ExecuteSubYearSelect,  // 17 OrbiSubYearSelect
+    ExecuteSubRightClick,  // 18 OrbiSubRightClick
+    OrbiColorBox,  // 19
+    OrbiFontBox,   // 20
 };
 
 }  // namespace

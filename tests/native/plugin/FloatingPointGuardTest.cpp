@@ -47,7 +47,9 @@ TEST(FloatingPointGuard, EveryEntryPointGivesBackTheHostsWordsExactly) {
       before = SaveFloatingPointState();
       nbInitPlugIn(0, &a, &b, &c);
       RecordingHost::Current().Register();
-      nbExecAction(1, nullptr);
+      HostSlot params[4] = {};
+      nbExecAction(1, params);
+      nbExecAction(9, params);
       nbExecAction(0, nullptr);
       nbEditAction(0, nullptr);
       nbMessage(2);

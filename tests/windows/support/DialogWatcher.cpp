@@ -5,25 +5,34 @@ namespace {
 
 DialogWatcher* gWatcher = nullptr;
 
+BOOL CALLBACK Collect(HWND window, LPARAM set) {
+  reinterpret_cast<std::set<HWND>*>(set)->insert(window);
+  return TRUE;
+}
+
 }  // namespace
 
 DialogWatcher::DialogWatcher(Handler handler) : handler_(std::move(handler)) {
   gWatcher = this;
-  hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+  EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(&before_));
+  timer_ = SetTimer(nullptr, 0, 40, Tick);
 }
 
 DialogWatcher::~DialogWatcher() {
-  if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+  KillTimer(nullptr, timer_);
   gWatcher = nullptr;
 }
 
-LRESULT CALLBACK DialogWatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE && gWatcher != nullptr) {
-    HWND window = reinterpret_cast<HWND>(wParam);
-    ++gWatcher->seen_;
-    if (gWatcher->handler_) gWatcher->handler_(window);
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+BOOL CALLBACK DialogWatcher::Visit(HWND window, LPARAM self) {
+  auto* watcher = reinterpret_cast<DialogWatcher*>(self);
+  if (!IsWindowVisible(window) || watcher->before_.count(window) || watcher->handled_.count(window)) return TRUE;
+  watcher->handled_.insert(window);
+  if (watcher->handler_) watcher->handler_(window);
+  return TRUE;
+}
+
+void CALLBACK DialogWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (gWatcher != nullptr) EnumThreadWindows(GetCurrentThreadId(), Visit, reinterpret_cast<LPARAM>(gWatcher));
 }
 
 std::string WindowText(HWND window) {

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the plug-in and runs its demo: the small host loads Orbidate.nbp
+# under Wine, headless, as the authoring host would, and prints what the
+# plug-in reports. Installs what it needs first (Debian 12, root).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+scripts/setup-debian.sh
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+build() {
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" >/dev/null
+}
+
+echo "== building Orbidate.nbp (32-bit)"
+build win32
+arch=win32
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  # This kernel runs no 32-bit processes: show the same sources built for
+  # 64-bit Wine instead.
+  echo "== 32-bit Wine cannot run here; running the 64-bit build of the same sources"
+  build win64
+  arch=win64
+fi
+ls -l "build/$arch/bin/Orbidate.nbp"
+
+echo "== the host loads the plug-in"
+# The plug-in's texts are Windows-1251; show them in the terminal's UTF-8.
+scripts/wine-run "$arch" "build/$arch/bin/orbidate_host.exe" --list | iconv -f CP1251 -t UTF-8
