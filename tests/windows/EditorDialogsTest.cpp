@@ -3,6 +3,9 @@
 // controls, then checks the slots and what the host was asked.
 #include <windows.h>
 
+#include <colordlg.h>
+#include <dlgs.h>
+
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -21,37 +24,54 @@ namespace {
 
 constexpr char kFormClass[] = "OrbidateFormContainer";
 
-// Runs |work| on our dialog once its modal loop is running (a thread timer
-// fires only from inside that loop).
+// Runs |work| later, from whichever message loop runs then (a thread timer
+// fires only from inside a loop, so the modal dialog is up by then).
+void Later(std::function<void()> work) {
+  static std::vector<std::pair<UINT_PTR, std::function<void()>>> pending;
+  const UINT_PTR id = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    for (auto it = pending.begin(); it != pending.end(); ++it) {
+      if (it->first == timer) {
+        std::function<void()> run = std::move(it->second);
+        pending.erase(it);
+        run();
+        return;
+      }
+    }
+  });
+  pending.emplace_back(id, std::move(work));
+}
+
+// Runs |work| on our dialog once its modal loop is running, and |other| on
+// each system dialog (the colour and font dialogs) that opens above it.
 class DialogScript {
  public:
-  explicit DialogScript(std::function<void(HWND)> work)
-      : work_(std::move(work)), watcher_([this](HWND window) {
+  explicit DialogScript(std::function<void(HWND)> work, std::function<void(HWND)> other = {})
+      : work_(std::move(work)), other_(std::move(other)), watcher_([this](HWND window) {
           if (dialog_ == nullptr && ClassName(window) == kFormClass) {
             dialog_ = window;
             owner_ = GetWindow(window, GW_OWNER);
-            gScript = this;
-            SetTimer(nullptr, 0, 150, Tick);
+            Later([this] {
+              ran_ = true;
+              work_(dialog_);
+            });
+          } else if (other_ && ClassName(window) == "#32770" && window != lastOther_) {
+            lastOther_ = window;
+            Later([this, window] { other_(window); });
           }
         }) {}
-  ~DialogScript() { gScript = nullptr; }
 
   HWND Dialog() const { return dialog_; }
   HWND Owner() const { return owner_; }
   bool Ran() const { return ran_; }
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (gScript == nullptr || gScript->ran_) return;
-    gScript->ran_ = true;
-    gScript->work_(gScript->dialog_);
-  }
-  static inline DialogScript* gScript = nullptr;
   std::function<void(HWND)> work_;
+  std::function<void(HWND)> other_;
   DialogWatcher watcher_;
   HWND dialog_ = nullptr;
   HWND owner_ = nullptr;
+  HWND lastOther_ = nullptr;
   bool ran_ = false;
 };
 
@@ -297,6 +317,85 @@ TEST_CASE(AboutBoxOpensAndClosesEachTime) {
     CHECK(script.Ran());
     CHECK(!IsWindow(script.Dialog()));
   }
+}
+
+TEST_CASE(ColourButtonsShareTheSystemColourDialogAndItsLastColour) {
+  Session session;
+  Slots slots({"R", "255,0,0"});
+  std::vector<std::string> opened;
+  HWND form = nullptr;
+  DialogScript script(
+      [&](HWND dialog) {
+        form = dialog;
+        const std::vector<HWND> glyphs = GlyphButtons(dialog);
+        REQUIRE_EQ(glyphs.size(), 4u);  // Kn1, SpeedVariable, SpeedButton2 (colour), SpeedButton1
+        Press(glyphs[2]);
+      },
+      [&](HWND colour) {
+        auto item = [colour](int id) {
+          char text[16] = {};
+          GetDlgItemTextA(colour, id, text, sizeof text);
+          return std::string(text);
+        };
+        opened.push_back(item(COLOR_RED) + "," + item(COLOR_GREEN) + "," + item(COLOR_BLUE));
+        CHECK(GetWindow(colour, GW_OWNER) == form);
+        if (opened.size() == 1) {
+          SetDlgItemTextA(colour, COLOR_RED, "0");
+          SetDlgItemTextA(colour, COLOR_GREEN, "0");
+          SetDlgItemTextA(colour, COLOR_BLUE, "255");
+          PostMessageA(colour, WM_COMMAND, IDOK, 0);
+          Press(GlyphButtons(form)[2]);  // the same button again, once this dialog is gone
+        } else {
+          PostMessageA(colour, WM_COMMAND, IDCANCEL, 0);
+          Press(ButtonNamed(form, "OK"));
+        }
+      });
+  CHECK(session.Edit(5, slots));
+  REQUIRE_EQ(opened.size(), 2u);
+  CHECK_EQ(opened[0], "0,0,0");
+  CHECK_EQ(opened[1], "0,0,255");
+  CHECK_EQ(slots.Text(1), "0,0,255");
+}
+
+TEST_CASE(TabRunsFromTheTopOfTheDialogToItsButtons) {
+  Session session;
+  Slots slots({"R", "1,2,3", "4,5,6", "Vertical"});
+  std::vector<std::string> order;
+  DialogScript script([&](HWND dialog) {
+    HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
+    HWND item = first;
+    do {
+      order.push_back(ClassName(item) + ":" + WindowText(item));
+      item = GetNextDlgTabItem(dialog, item, FALSE);
+    } while (item != nullptr && item != first && order.size() < 20);
+    CHECK(GetFocus() == first);
+    Press(ButtonNamed(dialog, "Cancel"));
+  });
+  CHECK(!session.Edit(7, slots));
+  const std::vector<std::string> expected = {"Edit:R", "Edit:1,2,3", "Edit:4,5,6", "ComboBox:Vertical", "Button:OK",
+                                             "Button:Cancel"};
+  REQUIRE_EQ(order.size(), expected.size());
+  for (std::size_t i = 0; i < order.size(); ++i) CHECK_EQ(order[i], expected[i]);
+}
+
+TEST_CASE(HoldingTheMouseOnNeoSwapsTheRotatedWords) {
+  Session session;
+  Slots slots({"R", "1,2,3"});
+  DialogScript script([&](HWND dialog) {
+    HWND strip = GetWindow(dialog, GW_CHILD);  // pnl7, the first control
+    while (strip != nullptr && !(ClassName(strip) == kFormClass && IsWindowVisible(strip))) {
+      strip = GetWindow(strip, GW_HWNDNEXT);
+    }
+    REQUIRE(strip != nullptr);
+    SendMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(35, 100));  // on "NEO"
+    CHECK(GetCapture() == strip);
+    MaybeScreenshot(dialog, "action5-pressed");
+    SendMessageA(strip, WM_LBUTTONUP, 0, MAKELPARAM(35, 100));
+    CHECK(GetCapture() == nullptr);
+    Press(ButtonNamed(dialog, "Cancel"));
+  });
+  CHECK(!session.Edit(5, slots));
+  CHECK(script.Ran());
 }
 
 int main(int argc, char** argv) { return RunAll(argc, argv); }
