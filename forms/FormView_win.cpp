@@ -86,6 +86,34 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT CALLBACK GridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK GridEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
 
+// Flat buttons show their edge only while the mouse is over them: redraw
+// on entering and leaving.
+LRESULT CALLBACK FlatButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  return AtBoundary(LRESULT{0}, [&]() -> LRESULT {
+    switch (message) {
+      case WM_MOUSEMOVE:
+        if (GetPropA(button, "OrbidateHot") == nullptr) {
+          SetPropA(button, "OrbidateHot", reinterpret_cast<HANDLE>(1));
+          TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, button, 0};
+          TrackMouseEvent(&track);
+          InvalidateRect(button, nullptr, FALSE);
+        }
+        break;
+      case WM_MOUSELEAVE:
+        RemovePropA(button, "OrbidateHot");
+        InvalidateRect(button, nullptr, FALSE);
+        break;
+      case WM_NCDESTROY:
+        RemovePropA(button, "OrbidateHot");
+        RemoveWindowSubclass(button, FlatButtonProc, 1);
+        break;
+      default:
+        break;
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+  });
+}
+
 bool RegisterClasses() {
   WNDCLASSEXA container{};
   container.style = CS_DBLCLKS;
@@ -274,6 +302,7 @@ void Win32View::CreateControl(int index) {
     case Kind::GlyphButton:
       window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_OWNERDRAW | shown, c.left, c.top, c.width, c.height,
                                parent, id, ModuleInstance(), nullptr);
+      if (window != nullptr) SetWindowSubclass(window, FlatButtonProc, 1, 0);
       break;
     case Kind::StringGrid:
       states_.push_back(std::make_unique<WindowState>(WindowState{this, index}));
@@ -358,6 +387,14 @@ void Win32View::DestroyWindows() {
 }
 
 void Win32View::PressDefaultButton() {
+  // Enter on a focused push button presses that button, as in a dialog.
+  HWND focus = GetFocus();
+  for (std::size_t i = 0; i < hwnds_.size(); ++i) {
+    if (focus != nullptr && hwnds_[i] == focus && form_.Controls()[i].kind() == Kind::Button) {
+      form_.Fire(static_cast<int>(i), FormEvent::Click);
+      return;
+    }
+  }
   const auto& controls = form_.Controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     if ((controls[i].desc->flags & kDefaultButton) && form_.Showing(static_cast<int>(i))) {
@@ -404,10 +441,7 @@ void Win32View::DrawGlyphButton(const DRAWITEMSTRUCT& item) {
   HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
   FillRect(item.hDC, &box, face);
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-  POINT cursor;
-  GetCursorPos(&cursor);
-  ScreenToClient(item.hwndItem, &cursor);
-  const bool hot = PtInRect(&box, cursor) != 0;
+  const bool hot = GetPropA(item.hwndItem, "OrbidateHot") != nullptr;
   if (pressed) {
     DrawEdge(item.hDC, &box, BDR_SUNKENOUTER, BF_RECT);
     OffsetRect(&box, 1, 1);

@@ -26,20 +26,27 @@ constexpr char kFormClass[] = "OrbidateFormContainer";
 
 // Runs |work| later, from whichever message loop runs then (a thread timer
 // fires only from inside a loop, so the modal dialog is up by then).
-void Later(std::function<void()> work) {
+std::vector<std::pair<UINT_PTR, std::function<void()>>>& Pending() {
   static std::vector<std::pair<UINT_PTR, std::function<void()>>> pending;
-  const UINT_PTR id = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    for (auto it = pending.begin(); it != pending.end(); ++it) {
-      if (it->first == timer) {
-        std::function<void()> run = std::move(it->second);
-        pending.erase(it);
-        run();
-        return;
-      }
+  return pending;
+}
+
+void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  auto& pending = Pending();
+  for (auto it = pending.begin(); it != pending.end(); ++it) {
+    if (it->first == timer) {
+      std::function<void()> run = std::move(it->second);
+      pending.erase(it);
+      run();
+      return;
     }
-  });
-  pending.emplace_back(id, std::move(work));
+  }
+}
+
+void Later(std::function<void()> work) {
+  const UINT_PTR id = SetTimer(nullptr, 0, 150, RunPending);
+  Pending().emplace_back(id, std::move(work));
 }
 
 // Runs |work| on our dialog once its modal loop is running, and |other| on
