@@ -405,4 +405,39 @@ TEST_CASE(HoldingTheMouseOnNeoSwapsTheRotatedWords) {
   CHECK(script.Ran());
 }
 
+TEST_CASE(EnterOnTheFocusedCancelButtonCancels) {
+  Session session;
+  Slots slots({"R", "1900"});
+  DialogScript script([](HWND dialog) {
+    Type(Visible(dialog, "Edit")[1], "2024");
+    SetFocus(ButtonNamed(dialog, "Cancel"));
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+  });
+  CHECK(!session.Edit(12, slots));
+  CHECK_EQ(slots.Text(1), "1900");
+}
+
+TEST_CASE(FontButtonWritesTheFontConfirmedInTheSystemDialog) {
+  Session session;
+  Slots slots({"R", "old font"});
+  HWND form = nullptr;
+  DialogScript script(
+      [&](HWND dialog) {
+        form = dialog;
+        MaybeScreenshot(dialog, "action3-TFormFree");
+        const std::vector<HWND> glyphs = GlyphButtons(dialog);
+        REQUIRE_EQ(glyphs.size(), 4u);  // Kn1, SpeedVariable, SpeedButton17 (font), SpeedButton22
+        Press(glyphs[2]);
+      },
+      [&](HWND font) {
+        CHECK(GetWindow(font, GW_OWNER) == form);
+        PostMessageA(font, WM_COMMAND, IDOK, 0);  // confirmed untouched
+        Press(ButtonNamed(form, "OK"));
+      });
+  CHECK(session.Edit(3, slots));
+  const std::string spec = slots.Text(1);
+  CHECK(spec.find("|clWindowText|") != std::string::npos);
+  CHECK(spec.size() > 2 && spec.substr(spec.size() - 2) == "|1");
+}
+
 int main(int argc, char** argv) { return RunAll(argc, argv); }
