@@ -179,6 +179,7 @@ class Win32View final : public FormView {
   void OnCommand(WPARAM wParam, LPARAM lParam);
   void DrawGlyphButton(const DRAWITEMSTRUCT& item);
   void PressDefaultButton();
+  void UpdateDefaultButton();
   int RotatedLabelAt(int container, POINT point);
 
   // The grid.
@@ -204,6 +205,7 @@ class Win32View final : public FormView {
   bool done_ = false;
   bool syncing_ = false;
   int pressedLabel_ = -1;
+  HWND lastFocus_ = nullptr;
 };
 
 int Win32View::RunModal() {
@@ -234,6 +236,7 @@ int Win32View::RunModal() {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
+    UpdateDefaultButton();
   }
   if (disableOwner) EnableWindow(owner_, TRUE);
   DestroyWindows();
@@ -384,6 +387,26 @@ void Win32View::DestroyWindows() {
     icon_ = nullptr;
   }
   hwnds_.clear();
+}
+
+// As in a dialog, a focused push button wears the default frame, and
+// the form's default button wears it whenever no push button has focus.
+void Win32View::UpdateDefaultButton() {
+  HWND focus = GetFocus();
+  if (focus == lastFocus_ || window_ == nullptr) return;
+  lastFocus_ = focus;
+  int focusedButton = -1;
+  for (std::size_t i = 0; i < hwnds_.size(); ++i) {
+    if (hwnds_[i] != nullptr && hwnds_[i] == focus && At(static_cast<int>(i)).kind() == Kind::Button) {
+      focusedButton = static_cast<int>(i);
+    }
+  }
+  for (std::size_t i = 0; i < hwnds_.size(); ++i) {
+    const Control& c = At(static_cast<int>(i));
+    if (hwnds_[i] == nullptr || c.kind() != Kind::Button) continue;
+    const bool isDefault = focusedButton >= 0 ? static_cast<int>(i) == focusedButton : (c.desc->flags & kDefaultButton) != 0;
+    SendMessageA(hwnds_[i], BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  }
 }
 
 void Win32View::PressDefaultButton() {
