@@ -237,7 +237,16 @@ bool RunActionEditor(std::int32_t id, std::span<HostSlot* const> slots) {
   for (const Field& field : layout.fields) writes.emplace_back(field.slot, FieldText(*dialog, field));
   std::stable_sort(writes.begin(), writes.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [slot, text] : writes) AssignHostString(slots[slot], text);
+  // Every new block is made before the first slot changes, so that a block
+  // that cannot be had leaves all slots as they were. Each slot then takes
+  // its new block, and its old one goes back to the allocator with the
+  // staging slot.
+  std::vector<std::unique_ptr<OwnedHostSlot>> staged;
+  for (const auto& write : writes) {
+    staged.push_back(std::make_unique<OwnedHostSlot>(write.second));
+    if (*staged.back()->Address() == nullptr) return false;
+  }
+  for (std::size_t i = 0; i < writes.size(); ++i) std::swap(*slots[writes[i].first], *staged[i]->Address());
   return true;
 }
 
