@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <colordlg.h>
+#include <commctrl.h>
 #include <dlgs.h>
 
 #include <cstdlib>
@@ -256,6 +257,10 @@ TEST_CASE(TheDialogIsModalOverTheActiveWindow) {
     MaybeScreenshot(dialog, "action19-TFormFree");
     ownerDisabled = !IsWindowEnabled(owner);
     CHECK_EQ(Visible(dialog, "Edit").size(), 1u);  // no rectangle row
+    // The buttons are those of Common Controls 6 (visual styles): only they
+    // know their ideal size.
+    SIZE ideal{};
+    CHECK(SendMessageA(ButtonNamed(dialog, "OK"), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != 0);
     Press(ButtonNamed(dialog, "OK"));
   });
   CHECK(session.Edit(19, slots));
