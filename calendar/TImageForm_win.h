@@ -27,7 +27,6 @@ class TImageForm : public ImageForm, private MessageNesting {
   static constexpr int kInitialHeight = 206;
 
   explicit TImageForm(Host& host = CallbackHost(), const ShortDateFormat& format = UserShortDateFormat());
-  ~TImageForm() override;
 
   // Creates the window as a hidden child of `parent` at (0, 0), 219 x 206.
   // On failure (false) the caller deletes the object.
@@ -47,6 +46,9 @@ class TImageForm : public ImageForm, private MessageNesting {
   bool DestroyPending() const { return released_; }
 
  protected:
+  // Only Destroy() frees a calendar window.
+  ~TImageForm() override;
+
   // Messages of the window, before its own handling; a subclass answers
   // those it handles (true, with the result).
   virtual bool HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -28,8 +28,10 @@ class GdiCanvas final : public Canvas {
   void SetDpi(int dpi) { dpi_ = dpi > 0 ? dpi : 96; }
   void Begin(HDC dc);
   void End();
-  // Objects held now (fonts, brushes, pens).
-  std::size_t CachedObjects() const { return fonts_.size() + brushes_.size() + pens_.size(); }
+  // GDI objects held now (fonts, brushes, pens, the measuring DC).
+  std::size_t HeldObjects() const {
+    return fonts_.size() + brushes_.size() + pens_.size() + (measureDc_ != nullptr ? 1 : 0);
+  }
 
   Size MeasureText(const FontValue& font, std::string_view text) override;
   int Dpi() const override { return dpi_; }

@@ -1,8 +1,12 @@
 #include "host/ScriptRunner_win.h"
 
 #include <cstring>
+#include <functional>
+#include <set>
 
 #include "host/PngWriter.h"
+
+#include <optional>
 
 namespace orbidate::host {
 namespace {
@@ -70,6 +74,46 @@ void RegisterClasses() {
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// In headless runs nobody answers the plug-in's modal windows: a thread
+// timer finds the first new visible window, lets the runner photograph it,
+// and closes it (the close box: Cancel for an editor).
+class ModalAnswerer {
+ public:
+  explicit ModalAnswerer(std::function<void(HWND)> seen) : seen_(std::move(seen)) {
+    current_ = this;
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(&before_));
+    timer_ = SetTimer(nullptr, 0, 200, Tick);
+  }
+  ~ModalAnswerer() {
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
+  }
+
+ private:
+  static BOOL CALLBACK Collect(HWND window, LPARAM set) {
+    reinterpret_cast<std::set<HWND>*>(set)->insert(window);
+    return TRUE;
+  }
+  static BOOL CALLBACK Visit(HWND window, LPARAM) {
+    if (current_ == nullptr || !IsWindowVisible(window) || current_->before_.count(window) ||
+        current_->done_.count(window)) {
+      return TRUE;
+    }
+    current_->done_.insert(window);
+    current_->seen_(window);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return FALSE;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), Visit, 0);
+  }
+
+  static inline ModalAnswerer* current_ = nullptr;
+  std::function<void(HWND)> seen_;
+  std::set<HWND> before_, done_;
+  UINT_PTR timer_ = 0;
+};
 
 }  // namespace
 
@@ -159,8 +203,10 @@ bool ScriptRunner::InterfaceAccess(std::int32_t code, HostSlot* slot) {
     out = Choose(code == 8 ? "object" : "variable", items, in);
     answer = !out.empty();
   }
+  // Window handles differ from run to run; the transcript names the window.
+  const std::string shown = code == 7 ? (out == "0" ? "0 (no such rectangle)" : "the window of " + in) : Quoted(out);
   Log("  HostInterfaceAccess(" + std::to_string(code) + ", " + Quoted(in) + ") -> " +
-      (answer ? Quoted(out) : std::string("false")));
+      (answer ? shown : std::string("false")));
   if (answer) AssignSlot(slot, out);
   return answer;
 }
@@ -222,7 +268,17 @@ bool ScriptRunner::Screenshot(const std::string& file) {
   GetClientRect(window_, &client);
   POINT origin{0, 0};
   ClientToScreen(window_, &origin);
-  const int width = client.right, height = client.bottom - (log_ != nullptr ? kLogHeight : 0);
+  return Capture(file, origin, client.right, client.bottom - (log_ != nullptr ? kLogHeight : 0));
+}
+
+bool ScriptRunner::CaptureWindow(HWND window, const std::string& file) {
+  RECT bounds;
+  GetWindowRect(window, &bounds);
+  return Capture(file, POINT{bounds.left, bounds.top}, bounds.right - bounds.left, bounds.bottom - bounds.top);
+}
+
+bool ScriptRunner::Capture(const std::string& file, POINT origin, int width, int height) {
+  if (width <= 0 || height <= 0) return false;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -294,6 +350,14 @@ bool ScriptRunner::Execute(const Statement& s) {
         Log("  -> " + std::string(result ? "true" : "false"));
       } else {
         Log("edit " + s.name + " " + shown);
+        std::optional<ModalAnswerer> answerer;
+        if (options_.headless) {
+          const std::string file = "edit-" + s.name + ".png";
+          answerer.emplace([this, file](HWND dialog) {
+            Log("  (headless: " + file + " taken, the editor closed)");
+            CaptureWindow(dialog, file);
+          });
+        }
         const bool accepted = plugin_.Edit(action->id, params);
         std::string slots;
         for (const std::string& p : params) slots += (slots.empty() ? "" : " ") + Quoted(p);
@@ -313,10 +377,19 @@ bool ScriptRunner::Execute(const Statement& s) {
     case StatementKind::Click:
     case StatementKind::RightClick:
     case StatementKind::Drag: {
-      const HWND calendar = CalendarIn(s.name);
-      if (calendar == nullptr) return Fail(s, "no calendar in rectangle " + s.name);
-      const POINT from = PointIn(calendar, s.numbers[0], s.numbers[1]);
-      const POINT to = s.kind == StatementKind::Drag ? PointIn(calendar, s.numbers[2], s.numbers[3]) : from;
+      const HWND frame = CalendarIn(s.name);
+      if (frame == nullptr) return Fail(s, "no calendar in rectangle " + s.name);
+      POINT from = PointIn(frame, s.numbers[0], s.numbers[1]);
+      POINT to = s.kind == StatementKind::Drag ? PointIn(frame, s.numbers[2], s.numbers[3]) : from;
+      // The mouse goes to the innermost window under the point, as it would
+      // for a real click.
+      HWND calendar = frame;
+      for (HWND child; (child = ChildWindowFromPointEx(calendar, from, CWP_SKIPINVISIBLE)) != nullptr &&
+                       child != calendar;) {
+        MapWindowPoints(calendar, child, &from, 1);
+        MapWindowPoints(calendar, child, &to, 1);
+        calendar = child;
+      }
       const bool right = s.kind == StatementKind::RightClick;
       const UINT down = right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, up = right ? WM_RBUTTONUP : WM_LBUTTONUP;
       const WPARAM held = right ? MK_RBUTTON : MK_LBUTTON;
@@ -341,9 +414,18 @@ bool ScriptRunner::Execute(const Statement& s) {
       Log("screenshot " + s.texts[0]);
       return true;
     case StatementKind::About:
+    {
       Log("about");
+      std::optional<ModalAnswerer> answerer;
+      if (options_.headless) {
+        answerer.emplace([this](HWND box) {
+          Log("  (headless: about.png taken, the box closed)");
+          CaptureWindow(box, "about.png");
+        });
+      }
       plugin_.About();
       return true;
+    }
     case StatementKind::Message:
       Log("message " + std::to_string(static_cast<int>(s.numbers[0])));
       plugin_.Message(static_cast<std::int32_t>(s.numbers[0]));

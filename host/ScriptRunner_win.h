@@ -47,6 +47,8 @@ class ScriptRunner {
   POINT PointIn(HWND calendar, double fx, double fy) const;
   void Pump();
   bool Screenshot(const std::string& file);
+  bool CaptureWindow(HWND window, const std::string& file);
+  bool Capture(const std::string& file, POINT origin, int width, int height);
   std::vector<std::string> ActionParams(const Statement& statement, const ActionInfo& action) const;
   std::string Choose(const char* what, const std::vector<std::string>& items, const std::string& current);
 

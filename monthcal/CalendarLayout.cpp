@@ -59,6 +59,7 @@ CalendarLayout ComputeLayout(const MonthCalendar& calendar, Size client, TextMea
     dayLine = std::max(dayLine, measurer.MeasureText(calendar.DayFont(), calendar.DayName(weekday)).height);
   }
   dayLine = std::max(dayLine, measurer.MeasureText(calendar.DayFont(), "30").height);
+  layout.dayLine = dayLine;
   const int rowTop = layout.caption.bottom;
   const int rowHeight = std::min(std::max(0, inner.bottom - rowTop), dayLine + px(4));
   layout.weekdayRow = {inner.left, rowTop, inner.right, rowTop + rowHeight};
@@ -135,6 +136,14 @@ CalendarHit CalendarLayout::HitTest(Point point) const {
 std::optional<Rect> CalendarLayout::DayRect(DayNumber day) const {
   if (day < firstDay || day >= firstDay + kGridCells) return std::nullopt;
   return cells[day - firstDay];
+}
+
+Rect CalendarLayout::MarkRect(const Rect& cell) const {
+  const int width = std::min(cell.Width() - 2, dayLine * 2 + ScalePixels(6, dpi));
+  const int height = std::min(cell.Height() - 2, dayLine + ScalePixels(6, dpi));
+  const Point c = cell.Center();
+  const int left = c.x - width / 2, top = c.y - height / 2;
+  return {left, top, left + width, top + height};
 }
 
 Rect CalendarLayout::PartRect(CalendarPart part) const {

@@ -56,6 +56,7 @@ struct CalendarLayout {
   Rect weekdayRow;
   std::array<Rect, kGridColumns> weekdays;
   int lineY = 0;  // the line under the weekday names
+  int dayLine = 0;  // height of a line of the day font
   Rect grid;
   std::array<Rect, kGridCells> cells;
   DayNumber firstDay = 0;  // the day of cells[0]
@@ -66,6 +67,9 @@ struct CalendarLayout {
   // The cell of a day the grid shows.
   std::optional<Rect> DayRect(DayNumber day) const;
   Rect PartRect(CalendarPart part) const;
+  // The highlight of a selected day in its cell: centred, no larger than
+  // a comfortable mark around the number however large the cell.
+  Rect MarkRect(const Rect& cell) const;
 };
 
 CalendarLayout ComputeLayout(const MonthCalendar& calendar, Size client, TextMeasurer& measurer);

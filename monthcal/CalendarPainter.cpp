@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "plugin/CharStepper.h"
+
 namespace orbidate {
 namespace {
 
@@ -20,6 +22,21 @@ void Arrow(Canvas& canvas, Point center, int half, bool left, ColorValue color) 
   const int base = left ? center.x + w / 2 + 1 : center.x - w / 2;
   const Point points[3] = {{tip, center.y}, {base, center.y - w}, {base, center.y + w + 1}};
   canvas.FillPolygon(points, color);
+}
+
+// The longest start of the text, whole characters, that fits the width (at
+// least one character): weekday names in narrow columns read "Su", "Mo"
+// rather than running into each other.
+std::string_view Fitted(Canvas& canvas, const FontValue& font, std::string_view text, int width) {
+  if (text.empty() || canvas.MeasureText(font, text).width <= width) return text;
+  const CharStepper& stepper = SystemCharStepper();
+  std::size_t end = stepper.CharLength(text, 0);
+  while (end < text.size()) {
+    const std::size_t next = end + stepper.CharLength(text, end);
+    if (canvas.MeasureText(font, text.substr(0, next)).width > width) break;
+    end = next;
+  }
+  return text.substr(0, end);
 }
 
 void PaintBrowseButtons(const MonthCalendar& calendar, const CalendarLayout& layout, Canvas& canvas) {
@@ -55,7 +72,8 @@ void PaintList(const MonthCalendar& calendar, const CalendarLayout& layout, Canv
                                 : static_cast<int>(calendar.ShownMonth().year()) == value;
     const bool hovered = calendar.Hover().part == CalendarPart::ListItem && calendar.Hover().item == static_cast<int>(i);
     ColorValue textColor = look.textColor;
-    const Rect cell = r.Inflated(-1, -1);
+    const Rect cell = {std::max(r.left + 1, r.Center().x - layout.dayLine * 3), r.top + 1,
+                       std::min(r.right - 1, r.Center().x + layout.dayLine * 3), r.bottom - 1};
     if (current) {
       canvas.FillRect(cell, look.dateSelectColor);
       canvas.FrameRect(cell, look.dateSelectBorderColor);
@@ -120,8 +138,9 @@ void PaintCalendar(const MonthCalendar& calendar, const CalendarLayout& layout, 
   // Weekday names from StartDay on, in the day font's own colour.
   for (int column = 0; column < kGridColumns; ++column) {
     const int weekday = (calendar.StartDay() - 1 + column) % 7 + 1;
-    canvas.Text(layout.weekdays[column], calendar.DayName(weekday), calendar.DayFont(), calendar.DayFont().color,
-                TextAlign::Center);
+    const Rect& r = layout.weekdays[column];
+    canvas.Text(r, Fitted(canvas, calendar.DayFont(), calendar.DayName(weekday), r.Width() - 2), calendar.DayFont(),
+                calendar.DayFont().color, TextAlign::Center);
   }
   const int lineLeft = layout.weekdayRow.left + ScalePixels(2, layout.dpi);
   const int lineRight = layout.weekdayRow.right - ScalePixels(2, layout.dpi);
@@ -135,7 +154,7 @@ void PaintCalendar(const MonthCalendar& calendar, const CalendarLayout& layout, 
     const DayNumber day = layout.firstDay + i;
     const Rect& cell = layout.cells[i];
     if (calendar.Selection().Contains(day)) {
-      const Rect mark = cell.Inflated(-1, -1);
+      const Rect mark = layout.MarkRect(cell);
       canvas.FillRect(mark, look.dateSelectColor);
       canvas.FrameRect(mark, look.dateSelectBorderColor);
     }

@@ -259,7 +259,9 @@ void MonthCalendar::MouseDown(const CalendarLayout& layout, MouseButton button, 
 
 void MonthCalendar::MouseMove(const CalendarLayout& layout, Point point) {
   const CalendarHit hit = layout.HitTest(point);
-  const bool hoverChanged = hit.part != hover_.part || hit.item != hover_.item || hit.day != hover_.day;
+  // Only the caption's parts, the browse buttons and list items show the
+  // pointer; moving over the days repaints nothing.
+  const bool hoverChanged = hit.part != hover_.part || hit.item != hover_.item;
   hover_ = hit;
   if (tracking_ && hit.part == CalendarPart::Day) {
     lastTracked_ = point;

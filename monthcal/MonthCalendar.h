@@ -6,6 +6,7 @@
 // below and repaints when the changed hook fires.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -150,7 +151,12 @@ class MonthCalendar {
 
   // The caption's lists.
   CalendarList OpenList() const { return list_; }
-  int YearListFirst() const { return static_cast<int>(shown_.year()) - kYearListBefore; }
+  // The first year of the year list: four before the shown one, moved
+  // inside the calendar's years at their ends.
+  int YearListFirst() const {
+    return std::clamp(static_cast<int>(shown_.year()) - kYearListBefore, kMinCalendarYear,
+                      kMaxCalendarYear - kYearListCount + 1);
+  }
   // What a choice from the lists does: show the month (year) and raise
   // OnMonthSelect (OnYearSelect), also for the one already shown.
   void ChooseMonth(unsigned month);

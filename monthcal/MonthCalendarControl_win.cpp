@@ -111,6 +111,10 @@ LRESULT MonthCalendarControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONDOWN: OnButtonDown(MouseButton::Right, wParam, lParam); return 0;
     case WM_MBUTTONDOWN: OnButtonDown(MouseButton::Middle, wParam, lParam); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(wParam, lParam); return 0;
+    // The right button does nothing but report its press: no context menu
+    // of the parent (the host's rectangle) either.
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU: return 0;
     case WM_MOUSEMOVE: OnMouseMove(lParam); return 0;
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
@@ -216,7 +220,7 @@ void MonthCalendarControl::OnPaint() {
 }
 
 std::size_t MonthCalendarControl::GdiObjects() const {
-  return canvas_.CachedObjects() + (buffer_ != nullptr ? 1 : 0) + (bufferDc_ != nullptr ? 1 : 0);
+  return canvas_.HeldObjects() + (buffer_ != nullptr ? 1 : 0) + (bufferDc_ != nullptr ? 1 : 0);
 }
 
 void MonthCalendarControl::OnButtonDown(MouseButton button, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds the plug-in and runs its demo: the small host loads Orbidate.nbp
-# under Wine, headless, as the authoring host would, and prints what the
-# plug-in reports. Installs what it needs first (Debian 12, root).
+# under Wine, headless, as the authoring host would, lists what the plug-in
+# registers, then runs the sample scripts (the typical run, restyled
+# calendars side by side, a range selection) with real mouse messages,
+# printing every host call and writing screenshots to build/demo/.
+# Installs what it needs first (Debian 12, root).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -27,6 +30,18 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
 fi
 ls -l "build/$arch/bin/Orbidate.nbp"
 
+host="build/$arch/bin/orbidate_host.exe"
+mkdir -p build/demo
+out=$(cd build/demo && pwd)
+
 echo "== the host loads the plug-in"
 # The plug-in's texts are Windows-1251; show them in the terminal's UTF-8.
-scripts/wine-run "$arch" "build/$arch/bin/orbidate_host.exe" --list | iconv -f CP1251 -t UTF-8
+scripts/wine-run "$arch" "$host" --list | iconv -f CP1251 -t UTF-8
+
+for sample in typical-run restyled range; do
+  echo "== host/samples/$sample.txt"
+  scripts/wine-run "$arch" "$host" --headless --out "Z:$out" "host/samples/$sample.txt" 2>/dev/null |
+    grep -v -e '^Loaded' -e '^  title' -e '^  publisher' -e '^  hint' | iconv -f CP1251 -t UTF-8
+done
+echo "== screenshots"
+ls -1 "$out"/*.png

@@ -357,6 +357,37 @@ TEST_CASE(FontBoxConfirmedUntouchedKeepsWindowTextAndCharacterSetOne) {
   CHECK_EQ(pieces[4], "1");
 }
 
+TEST_CASE(FontBoxReportsAScriptTheUserPicked) {
+  PickerRun run;
+  REQUIRE(run.Ready());
+  LRESULT picked = CB_ERR;
+  DialogWatcher watcher([&](HWND dialog) {
+    if (!IsFontDialog(dialog) || !FirstSight(dialog)) return;
+    Later([&, dialog] {
+      const LRESULT shown = SelectedData(GetDlgItem(dialog, cmb5));
+      LRESULT index = FindData(dialog, cmb5, RUSSIAN_CHARSET);
+      const LRESULT count = SendDlgItemMessageA(dialog, cmb5, CB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; index == CB_ERR && i < count; ++i) {
+        if (SendDlgItemMessageA(dialog, cmb5, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) != shown) index = i;
+      }
+      if (index != CB_ERR) {
+        Select(dialog, cmb5, index);
+        picked = SelectedData(GetDlgItem(dialog, cmb5));
+      }
+      Press(dialog, IDOK);
+    });
+  });
+  CHECK(run.Exec(20));
+  REQUIRE(picked != CB_ERR);
+  const auto setVars = run.SetVars();
+  REQUIRE_EQ(setVars.size(), 1u);
+  SCOPE("FontSpec", setVars[0].second);
+  const auto pieces = Pieces(setVars[0].second);
+  REQUIRE_EQ(pieces.size(), 5u);
+  CHECK_EQ(pieces[1], "clWindowText");
+  CHECK_EQ(pieces[4], std::to_string(picked & 0xFF));
+}
+
 TEST_CASE(FontBoxCancelledWritesNothingAndAnswersTrue) {
   PickerRun run;
   REQUIRE(run.Ready());

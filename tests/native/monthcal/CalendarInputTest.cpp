@@ -201,6 +201,16 @@ TEST_F(CalendarInput, YearListShowsFourBeforeToFiveAfter) {
   EXPECT_EQ(calendar.OpenList(), CalendarList::None);
 }
 
+TEST_F(CalendarInput, YearListStaysInsideTheCalendarsYears) {
+  for (auto [shown, first] : {std::pair{1, 1}, {3, 1}, {2019, 2015}, {9999, 9990}}) {
+    calendar.ShowMonth(year(shown) / May);
+    EXPECT_EQ(calendar.YearListFirst(), first) << shown;
+  }
+  calendar.ShowMonth(year(9999) / December);
+  calendar.Browse(kNextMonth);
+  EXPECT_EQ(calendar.ShownMonth(), year(9999) / December);
+}
+
 TEST_F(CalendarInput, ClickOutsideAnOpenListClosesIt) {
   Run({Act::Down, 0, CalendarPart::Year});
   ASSERT_EQ(calendar.OpenList(), CalendarList::Years);

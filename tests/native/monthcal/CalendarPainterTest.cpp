@@ -166,5 +166,24 @@ TEST(CalendarPainter, WeekdayNamesBeginWithStartDay) {
   }
 }
 
+TEST(CalendarPainter, NarrowColumnsShortenTheWeekdayNames) {
+  MonthCalendar calendar;
+  calendar.SetNameOfDays({"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"});
+  RecordingCanvas canvas;
+  const CalendarLayout layout = ComputeLayout(calendar, {100, 120}, canvas);
+  PaintCalendar(calendar, layout, canvas);
+  for (int column = 0; column < 7; ++column) {
+    const Rect& r = layout.weekdays[column];
+    const CanvasOp* name = nullptr;
+    for (const CanvasOp& op : canvas.ops) {
+      if (op.kind == CanvasOp::Kind::Text && op.rect == r) name = &op;
+    }
+    ASSERT_NE(name, nullptr);
+    EXPECT_FALSE(name->text.empty());
+    EXPECT_LE(canvas.MeasureText(calendar.DayFont(), name->text).width, r.Width());
+    EXPECT_EQ(std::string(calendar.DayName((6 + column) % 7 + 1)).rfind(name->text, 0), 0u);
+  }
+}
+
 }  // namespace
 }  // namespace orbidate

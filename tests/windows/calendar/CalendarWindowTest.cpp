@@ -2,11 +2,14 @@
 // mouse messages at the cells the control names, the host calls in order,
 // the caption's lists, deletion from inside an event, and screenshots.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "calendar/GdiCounter.h"
 #include "calendar/PngFile.h"
 #include "calendar/TImageForm_win.h"
 #include "support/TestHarness.h"
@@ -30,7 +33,10 @@ struct RecordedHost final : Host {
   std::optional<bool> InterfaceAccess(std::int32_t, HostSlot*) override { return std::nullopt; }
 };
 
+int gParentContextMenus = 0;
+
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CONTEXTMENU) ++gParentContextMenus;
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -212,6 +218,7 @@ TEST_CASE(RightButtonRunsItsSubroutineAndChangesNothing) {
     CHECK(f.form->PlannerCalendar.OpenList() == CalendarList::None);
     CHECK(f.form->PlannerCalendar.ShownMonth() == year(2019) / November);
   }
+  CHECK_EQ(gParentContextMenus, 0);
   f.host.calls.clear();
   f.Send(WM_MBUTTONDOWN, f.DayPoint(2019, 11, 4), MK_MBUTTON);
   CHECK_EQ(f.host.calls.size(), 0u);
@@ -280,12 +287,71 @@ TEST_CASE(DeletingTheCalendarFromItsOwnEvent) {
   }
 }
 
+// Every property change asks for a repaint at once.
+TEST_CASE(ChangesInvalidateTheControl) {
+  Fixture f;
+  auto& calendar = f.form->PlannerCalendar;
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"WeekendColor", [&] { calendar.SetWeekendColor(ColorValue::FromRgb(0, 0, 255)); }},
+      {"StartDay", [&] { calendar.SetStartDay(1); }},
+      {"InActiveDays", [&] { calendar.SetInActiveDay(3, true); }},
+      {"NameOfMonths", [&] { calendar.SetMonthName(11, "Listopad"); }},
+      {"DayFont", [&] { calendar.SetDayFont(FontValue{}); }},
+      {"MultiSelect", [&] { calendar.SetMultiSelect(false); }},
+      {"Month", [&] { CHECK(calendar.SetMonth(12)); }},
+  };
+  for (const auto& [name, change] : changes) {
+    SCOPE(name);
+    UpdateWindow(f.Control());
+    CHECK(!GetUpdateRect(f.Control(), nullptr, FALSE));
+    change();
+    CHECK(GetUpdateRect(f.Control(), nullptr, FALSE));
+  }
+}
+
 TEST_CASE(ParentTakesTheWindowWithItObjectStays) {
   Fixture f;
   DestroyWindow(f.parent);
   CHECK(f.form->Handle() == nullptr);
   CHECK(f.form->Calendar() == nullptr);
   CHECK(f.form->PlannerCalendar.SetMonth(5));  // no window to redraw; nothing breaks
+}
+
+BOOL CALLBACK FindTooltip(HWND hwnd, LPARAM found) {
+  char name[64];
+  GetClassNameA(hwnd, name, sizeof name);
+  if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) *reinterpret_cast<HWND*>(found) = hwnd;
+  return TRUE;
+}
+
+// Repaints create nothing; changed fonts and colours replace their objects;
+// the window leaves nothing behind.
+TEST_CASE(GdiObjectsStayBoundedAndAreFreed) {
+  GdiCounter gdi;
+  {
+    Fixture f;
+    auto repaint = [&] { RedrawWindow(f.Control(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); };
+    repaint();
+    const std::size_t afterFirst = gdi.Live();
+    CHECK(afterFirst > 0u);
+    for (int i = 0; i < 200; ++i) repaint();
+    CHECK_EQ(gdi.Live(), afterFirst);
+    for (int i = 0; i < 100; ++i) {
+      FontValue font;
+      font.size = 8 + i % 7;
+      f.form->PlannerCalendar.SetDayFont(font);
+      f.form->PlannerCalendar.SetWeekendColor(ColorValue::FromRgb(static_cast<std::uint8_t>(i), 0, 0));
+      repaint();
+    }
+    CHECK(gdi.Live() <= afterFirst + 2);
+    CHECK_EQ(gdi.Live(), f.form->Calendar()->GdiObjects());
+    // Tooltips for the four browse buttons.
+    HWND tooltip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
+    CHECK(tooltip != nullptr);
+    if (tooltip != nullptr) CHECK_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 4);
+  }
+  CHECK_EQ(gdi.Live(), 0u);
 }
 
 TEST_CASE(Screenshots) {
@@ -318,6 +384,11 @@ TEST_CASE(Screenshots) {
   {
     Fixture f(800, 600);
     Screenshot(f, "large");
+  }
+  {
+    Fixture f(150, 120);
+    f.Send(WM_MOUSEMOVE, f.PartPoint(CalendarPart::MonthName));
+    Screenshot(f, "small");
   }
 }
 

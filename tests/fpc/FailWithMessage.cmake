@@ -1,0 +1,2 @@
+# A test that stands for one that could not be built: fails with MESSAGE.
+message(FATAL_ERROR "${MESSAGE}")
