@@ -720,8 +720,14 @@ void Win32View::EndEdit(int index, bool commit) {
 
 LRESULT Win32View::GridEditorMessage(HWND editor, int index, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_GETDLGCODE:
-      return DLGC_WANTALLKEYS | DefSubclassProc(editor, message, wParam, lParam);
+    case WM_GETDLGCODE: {
+      // Enter and Escape end the cell's edit; Tab still leaves the grid (the
+      // lost focus keeps the text).
+      const auto* pending = reinterpret_cast<const MSG*>(lParam);
+      const bool endKey = pending != nullptr && pending->message == WM_KEYDOWN &&
+                          (pending->wParam == VK_RETURN || pending->wParam == VK_ESCAPE);
+      return (endKey ? DLGC_WANTALLKEYS : 0) | DefSubclassProc(editor, message, wParam, lParam);
+    }
     case WM_KEYDOWN:
       if (wParam == VK_RETURN || wParam == VK_ESCAPE) {
         EndEdit(index, wParam == VK_RETURN);

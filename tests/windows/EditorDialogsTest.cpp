@@ -201,11 +201,18 @@ TEST_CASE(ListAndGridOfTheNameDialogThroughTheirControls) {
     SendMessageA(editor, WM_CHAR, 'y', 0);
     SendMessageA(editor, WM_KEYDOWN, VK_RETURN, 0);
     CHECK(GetWindow(grids[0], GW_CHILD) == nullptr);
+    // Down to Tuesday, type, and leave the grid with Tab: the text stays.
+    SendMessageA(grids[0], WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageA(grids[0], WM_CHAR, 'T', 0);
+    editor = GetWindow(grids[0], GW_CHILD);
+    REQUIRE(editor != nullptr);
+    SendMessageA(editor, WM_CHAR, 'z', 0);
+    PostMessageA(editor, WM_KEYDOWN, VK_TAB, 0);
     Press(ButtonNamed(dialog, "OK"));
   });
   CHECK(session.Edit(1, slots));
   CHECK_EQ(slots.Text(1), "Delete");
-  CHECK_EQ(slots.Text(2), "Xy|Tu|We|Th|Fr|Sa|Su");
+  CHECK_EQ(slots.Text(2), "Xy|Tz|We|Th|Fr|Sa|Su");
 }
 
 TEST_CASE(CancelAndTheCloseBoxLeaveTheSlots) {
