@@ -1,6 +1,11 @@
 // The editors and the about box through the real entry points and the real
 // windows: the test plays the author with messages to the dialog's
 // controls, then checks the slots and what the host was asked.
+//
+// With ORBIDATE_SCREENSHOTS set to a folder (a Windows path, e.g. Z:/tmp/shots)
+// the dialogs are also saved there as PNG files. The Russian labels show as
+// such only when Wine runs with a Windows-1251 code page, that is under a
+// Russian Unix locale (LANG=ru_RU.UTF-8, generated with localedef).
 #include <windows.h>
 
 #include <colordlg.h>
