@@ -467,4 +467,19 @@ TEST_CASE(FontButtonWritesTheFontConfirmedInTheSystemDialog) {
   CHECK(spec.size() > 2 && spec.substr(spec.size() - 2) == "|1");
 }
 
+TEST_CASE(AQuitRequestEndsTheDialogAsCancelAndStaysForTheHost) {
+  Session session;
+  Slots slots({"R", "Sub"});
+  DialogScript script([](HWND dialog) {
+    Type(Visible(dialog, "Edit")[1], "typed");
+    PostQuitMessage(7);
+  });
+  CHECK(!session.Edit(16, slots));
+  CHECK_EQ(slots.Text(1), "Sub");
+  CHECK(!IsWindow(script.Dialog()));
+  MSG message;
+  REQUIRE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  CHECK_EQ(message.wParam, 7u);
+}
+
 int main(int argc, char** argv) { return RunAll(argc, argv); }
