@@ -1,6 +1,7 @@
 // The design-time editor of each action id.
 #include <array>
 
+#include "editors/ActionEditors.h"
 #include "plugin/ActionCatalogue.h"
 #include "plugin/ActionDispatch.h"
 
@@ -9,26 +10,26 @@ namespace {
 
 constexpr std::array<ActionEditor, kLastActionId + 1> kEditors = {
     nullptr,  // 0: group entries only
-    nullptr,  // 1 OrbidateCreate
-    nullptr,  // 2 OrbidateNameMounths
-    nullptr,  // 3 OrbidateFont
-    nullptr,  // 4 OrbidateDayFont
-    nullptr,  // 5 OrbiFontSelColor
-    nullptr,  // 6 OrbiDateSelColor
-    nullptr,  // 7 OrbiFieldColor
-    nullptr,  // 8 OrbiHeaderColor
-    nullptr,  // 9 OrbiMultiSelect
-    nullptr,  // 10 OrbidateGetDate
-    nullptr,  // 11 OrbidateSetMonth
-    nullptr,  // 12 OrbidateSetYear
-    nullptr,  // 13 OrbiWeekEndColor
-    nullptr,  // 14 OrbiStartDay
-    nullptr,  // 15 OrbiInActiveDay
-    nullptr,  // 16 OrbiSubMonthSelect
-    nullptr,  // 17 OrbiSubYearSelect
-    nullptr,  // 18 OrbiSubRightClick
-    nullptr,  // 19 OrbiColorBox
-    nullptr,  // 20 OrbiFontBox
+    &ActionEditorFor<1>,  // OrbidateCreate
+    &ActionEditorFor<2>,  // OrbidateNameMounths
+    &ActionEditorFor<3>,  // OrbidateFont
+    &ActionEditorFor<4>,  // OrbidateDayFont
+    &ActionEditorFor<5>,  // OrbiFontSelColor
+    &ActionEditorFor<6>,  // OrbiDateSelColor
+    &ActionEditorFor<7>,  // OrbiFieldColor
+    &ActionEditorFor<8>,  // OrbiHeaderColor
+    &ActionEditorFor<9>,  // OrbiMultiSelect
+    &ActionEditorFor<10>,  // OrbidateGetDate
+    &ActionEditorFor<11>,  // OrbidateSetMonth
+    &ActionEditorFor<12>,  // OrbidateSetYear
+    &ActionEditorFor<13>,  // OrbiWeekEndColor
+    &ActionEditorFor<14>,  // OrbiStartDay
+    &ActionEditorFor<15>,  // OrbiInActiveDay
+    &ActionEditorFor<16>,  // OrbiSubMonthSelect
+    &ActionEditorFor<17>,  // OrbiSubYearSelect
+    &ActionEditorFor<18>,  // OrbiSubRightClick
+    &ActionEditorFor<19>,  // OrbiColorBox
+    &ActionEditorFor<20>,  // OrbiFontBox
 };
 
 }  // namespace
