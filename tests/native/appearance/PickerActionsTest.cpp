@@ -7,40 +7,17 @@
 #include <vector>
 
 #include "plugin/EntryPoints.h"
+#include "support/FakeDialogs.h"
 #include "support/RecordingHost.h"
 
 namespace orbidate {
 namespace {
 
+using testing::FakeDialogs;
 using testing::RecordingHost;
 
 // Records what each dialog was opened on and answers from a queue: a value
 // confirms, nothing cancels.
-class FakeDialogs final : public StandardDialogs {
- public:
-  std::deque<std::optional<ColorValue>> colorAnswers;
-  std::deque<std::optional<FontValue>> fontAnswers;
-  std::vector<ColorValue> colorStarts;
-  std::vector<std::pair<FontValue, int>> fontStarts;
-  bool failing = false;
-
-  std::optional<ColorValue> PickColor(ColorValue start) override {
-    colorStarts.push_back(start);
-    if (colorAnswers.empty()) return std::nullopt;
-    auto answer = colorAnswers.front();
-    colorAnswers.pop_front();
-    return answer;
-  }
-  std::optional<FontValue> PickFont(const FontValue& start, int startPixelHeight) override {
-    fontStarts.emplace_back(start, startPixelHeight);
-    if (fontAnswers.empty()) return std::nullopt;
-    auto answer = fontAnswers.front();
-    fontAnswers.pop_front();
-    return answer;
-  }
-  bool LastPickFailed() const override { return failing; }
-};
-
 class PickerActionsTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -9,35 +9,14 @@
 #include "appearance/FontSpec.h"
 #include "editors/TFormDATA.h"
 #include "editors/TFormFree.h"
+#include "support/FakeDialogs.h"
 #include "support/RecordingHost.h"
 
 namespace orbidate {
 namespace {
 
+using testing::FakeDialogs;
 using testing::RecordingHost;
-
-class FakeDialogs final : public StandardDialogs {
- public:
-  std::deque<std::optional<ColorValue>> colorAnswers;
-  std::deque<std::optional<FontValue>> fontAnswers;
-  std::vector<ColorValue> colorStarts;
-  std::vector<std::pair<FontValue, int>> fontStarts;
-
-  std::optional<ColorValue> PickColor(ColorValue start) override {
-    colorStarts.push_back(start);
-    if (colorAnswers.empty()) return std::nullopt;
-    auto answer = colorAnswers.front();
-    colorAnswers.pop_front();
-    return answer;
-  }
-  std::optional<FontValue> PickFont(const FontValue& start, int startPixelHeight) override {
-    fontStarts.emplace_back(start, startPixelHeight);
-    if (fontAnswers.empty()) return std::nullopt;
-    auto answer = fontAnswers.front();
-    fontAnswers.pop_front();
-    return answer;
-  }
-};
 
 class DialogButtons : public ::testing::Test {
  protected:
