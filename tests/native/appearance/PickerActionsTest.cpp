@@ -16,8 +16,6 @@ namespace {
 using testing::FakeDialogs;
 using testing::RecordingHost;
 
-// Records what each dialog was opened on and answers from a queue: a value
-// confirms, nothing cancels.
 class PickerActionsTest : public ::testing::Test {
  protected:
   void SetUp() override {
