@@ -2,8 +2,9 @@
 # Builds the plug-in and runs its demo: the small host loads Orbidate.nbp
 # under Wine, headless, as the authoring host would, lists what the plug-in
 # registers, then runs the sample scripts (the typical run, restyled
-# calendars side by side, a range selection) with real mouse messages,
-# printing every host call and writing screenshots to build/demo/.
+# calendars side by side, a range selection, the editors and the about box)
+# with real mouse messages, printing every host call and writing screenshots
+# to build/demo/.
 # Installs what it needs first (Debian 12, root).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -43,5 +44,12 @@ for sample in typical-run restyled range; do
   scripts/wine-run "$arch" "$host" --headless --out "Z:$out" "host/samples/$sample.txt" 2>/dev/null |
     grep -v -e '^Loaded' -e '^  title' -e '^  publisher' -e '^  hint' | iconv -f CP1251 -t UTF-8
 done
+# The editors and the about box, with the English translation beside a copy
+# of the host (the plug-in reads Orbidate.loc beside the host's executable).
+mkdir -p build/demo/english
+cp "build/$arch/bin/orbidate_host.exe" "build/$arch/bin/Orbidate.nbp" loc/en/Orbidate.loc build/demo/english/
+echo "== host/samples/editors.txt (English)"
+scripts/wine-run "$arch" build/demo/english/orbidate_host.exe --headless --out "Z:$out" host/samples/editors.txt 2>/dev/null |
+  grep -v -e '^Loaded' -e '^  title' -e '^  publisher' -e '^  hint' | iconv -f CP1251 -t UTF-8
 echo "== screenshots"
 ls -1 "$out"/*.png
