@@ -8,8 +8,13 @@ namespace {
 constexpr std::uint16_t kMaskedX87Control = 0x037F;
 constexpr std::uint32_t kMaskedMxcsr = 0x1F80;
 
-// The innermost guard on the stack; the plug-in has one thread.
+// The innermost and the outermost guard on the stack; the plug-in has one
+// thread. The outermost guard's caller is the host: a guard nested inside one
+// of our modal loops (an editor's window procedure, run by its dialog loop
+// inside nbEditAction) was entered under our own masked words, so calls into
+// the host give it the outermost caller's words.
 FloatingPointGuard* gInnermost = nullptr;
+FloatingPointGuard* gOutermost = nullptr;
 
 void LoadMasked() {
 #if defined(__i386__) || defined(__x86_64__)
@@ -44,16 +49,18 @@ void RestoreFloatingPointState(const FloatingPointState& state) {
 
 FloatingPointGuard::FloatingPointGuard() : caller_(SaveFloatingPointState()), outer_(gInnermost) {
   gInnermost = this;
+  if (outer_ == nullptr) gOutermost = this;
   LoadMasked();
 }
 
 FloatingPointGuard::~FloatingPointGuard() {
   gInnermost = outer_;
+  if (outer_ == nullptr) gOutermost = nullptr;
   RestoreFloatingPointState(caller_);
 }
 
-HostFloatingPoint::HostFloatingPoint() : ours_(SaveFloatingPointState()), active_(gInnermost != nullptr) {
-  if (active_) RestoreFloatingPointState(gInnermost->Caller());
+HostFloatingPoint::HostFloatingPoint() : ours_(SaveFloatingPointState()), active_(gOutermost != nullptr) {
+  if (active_) RestoreFloatingPointState(gOutermost->Caller());
 }
 
 HostFloatingPoint::~HostFloatingPoint() {

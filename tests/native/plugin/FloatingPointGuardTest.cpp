@@ -90,6 +90,22 @@ TEST(FloatingPointGuard, MasksInsideAndGivesTheHostItsWordsDuringCallbacks) {
   EXPECT_EQ(outside.mxcsr, before.mxcsr);
 }
 
+TEST(FloatingPointGuard, CallbacksFromInsideOurOwnModalLoopsGetTheHostsWords) {
+  // nbEditAction -> the editor's dialog loop -> a button's window procedure
+  // -> HostInterfaceAccess: the inner guard was entered under our words.
+  WithHostWords host(kHostWords[0]);
+  const FloatingPointState before = SaveFloatingPointState();
+  FloatingPointState inCallback;
+  AtBoundary([&] {
+    AtBoundary([&] {
+      HostFloatingPoint hostWords;
+      inCallback = SaveFloatingPointState();
+    });
+  });
+  EXPECT_EQ(inCallback.x87Control, before.x87Control);
+  EXPECT_EQ(inCallback.mxcsr, before.mxcsr);
+}
+
 #endif
 
 TEST(Boundary, NothingThrownGetsOut) {
