@@ -137,6 +137,143 @@ begin
     ReleaseSlot(Slots[I]);
 end;
 
+type
+  { The buttons of an editor dialog the probe presses. }
+  TEditorButtons = record
+    Glyphs: array of HWND;  { the owner-drawn picture buttons, in creation order }
+    OK: HWND;
+  end;
+  PEditorButtons = ^TEditorButtons;
+
+var
+  EditorDialogSeen: Boolean;
+
+function FindEditorDialog(Window: HWND; Found: PtrInt): LongBool; stdcall;
+var
+  ClassName: array[0..31] of AnsiChar;
+begin
+  ClassName[0] := #0;
+  GetClassNameA(Window, ClassName, Length(ClassName));
+  Result := not (IsWindowVisible(Window) and (TextOf(ClassName) = 'OrbidateFormContainer'));
+  if not Result then
+    PHWND(Found)^ := Window;
+end;
+
+function CollectButton(Window: HWND; Param: PtrInt): LongBool; stdcall;
+var
+  Buttons: PEditorButtons;
+  Text: array[0..15] of AnsiChar;
+begin
+  Result := True;
+  Text[0] := #0;
+  GetClassNameA(Window, Text, Length(Text));
+  if not IsWindowVisible(Window) or (TextOf(Text) <> 'Button') then
+    Exit;
+  Buttons := PEditorButtons(Param);
+  if GetWindowLongA(Window, GWL_STYLE) and BS_TYPEMASK = BS_OWNERDRAW then
+  begin
+    SetLength(Buttons^.Glyphs, Length(Buttons^.Glyphs) + 1);
+    Buttons^.Glyphs[High(Buttons^.Glyphs)] := Window;
+    Exit;
+  end;
+  Text[0] := #0;
+  GetWindowTextA(Window, Text, Length(Text));
+  if TextOf(Text) = 'OK' then
+    Buttons^.OK := Window;
+end;
+
+{ A thread timer, dispatched by the editor's modal loop: presses the object
+  button (the host picks "PickedRect" and says true), then the variable
+  button (the host writes "[PickedVar]" but says false), then OK. }
+procedure PickNames(Window: HWND; Msg: LongWord; Id: PtrUInt; Time: LongWord); stdcall;
+var
+  Dialog: HWND;
+  Buttons: TEditorButtons;
+begin
+  Dialog := 0;
+  EnumThreadWindows(GetCurrentThreadId, FindEditorDialog, PtrInt(@Dialog));
+  if Dialog = 0 then
+    Exit;
+  KillTimer(0, Id);
+  EditorDialogSeen := True;
+  Buttons.OK := 0;
+  EnumChildWindows(Dialog, CollectButton, PtrInt(@Buttons));
+  CheckInt(Length(Buttons.Glyphs), 2, 'the rectangle row shows the object and the variable button');
+  Check(Buttons.OK <> 0, 'the editor has an OK button');
+  if Length(Buttons.Glyphs) >= 2 then
+  begin
+    AccessResult := True;
+    AccessText := 'PickedRect';
+    SendMessageA(Buttons.Glyphs[0], BM_CLICK, 0, 0);
+    AccessResult := False;
+    AccessText := '[PickedVar]';
+    SendMessageA(Buttons.Glyphs[1], BM_CLICK, 0, 0);
+  end;
+  if Buttons.OK <> 0 then
+    PostMessageA(Buttons.OK, BM_CLICK, 0, 0)
+  else
+    PostMessageA(Dialog, WM_CLOSE, 0, 0);
+end;
+
+function FreedByPlugin(Block: Pointer): Boolean;
+var
+  I: Integer;
+begin
+  Result := False;
+  for I := 0 to High(MemoryCalls) do
+    if (MemoryCalls[I].Op = 'F') and (MemoryCalls[I].Block = Block) then
+      Exit(True);
+end;
+
+{ The object and variable buttons of an editor: each asks the host for a name
+  in a slot of its own; only a true answer replaces the field. }
+procedure CheckNamePickers;
+var
+  Slots: array[0..3] of PAnsiChar;
+  Timer: PtrUInt;
+  Patched: Boolean;
+  I: Integer;
+begin
+  Scope('nbEditAction 9, the object and variable buttons');
+  FillChar(Slots, SizeOf(Slots), 0);
+  Slots[0] := NewHostBlock('Rect1');
+  Slots[1] := NewHostBlock('True');
+  AccessFills := True;
+  EditorDialogSeen := False;
+  ClearCalls;
+  SetLength(MemoryCalls, 0);
+  AllocPatch := PatchImport(PluginModule, 'kernel32.dll', 'GlobalAlloc', @RecordingGlobalAlloc);
+  FreePatch := PatchImport(PluginModule, 'kernel32.dll', 'GlobalFree', @RecordingGlobalFree);
+  Patched := (AllocPatch.Entry <> nil) and (FreePatch.Entry <> nil);
+  Timer := SetTimer(0, 0, 100, PickNames);
+  CheckInt(EditAction(9, @Slots[0]), 1, 'is true');
+  KillTimer(0, Timer);
+  RestoreImport(AllocPatch);
+  RestoreImport(FreePatch);
+  AccessResult := False;
+  AccessFills := False;
+  AccessText := '';
+  Check(EditorDialogSeen, 'the editor showed');
+  if RequireCalls(2, 'asks for an object name, then a variable name') then
+  begin
+    CheckInterfaceAccessCall(0, 8, 'Rect1');
+    CheckInterfaceAccessCall(1, 14, 'PickedRect');
+    Check(Patched, 'the plug-in imports GlobalAlloc and GlobalFree from kernel32.dll');
+    for I := 0 to 1 do
+    begin
+      Check(Calls[I].Address <> @Slots[0], 'request ' + IntText(Calls[I].ID) + ' gets a slot of its own');
+      if Patched then
+        Check(FreedByPlugin(Calls[I].Answer), 'the plug-in releases the block the host answered request ' +
+          IntText(Calls[I].ID) + ' with');
+    end;
+  end;
+  CheckSlot(Slots[0], 'PickedRect', 'slot 0 (the false answer to the variable request left the object name)');
+  CheckSlot(Slots[1], 'True', 'slot 1');
+  CheckHostWords;
+  for I := 0 to High(Slots) do
+    ReleaseSlot(Slots[I]);
+end;
+
 procedure CheckCatalogueCalls(const What: AnsiString);
 var
   I: Integer;
@@ -293,6 +430,7 @@ begin
   CheckMessages;
   CheckTypicalRun;
   CheckColorBox;
+  CheckNamePickers;
   CheckAbout;
   Scope('');
   Halt(Summary);

@@ -23,6 +23,8 @@ type
     Kinds: RawByteString;
     { AddAction: the kinds address. InterfaceAccess: the slot's address. }
     Address: Pointer;
+    { InterfaceAccess: the block the slot held after the answer. }
+    Answer: Pointer;
     { The floating-point words the callback ran under. }
     Words: TFloatingPointWords;
   end;
@@ -176,6 +178,7 @@ begin
         GlobalFree(Slot^);
       Slot^ := NewHostBlock(AccessText);
     end;
+    Calls[I].Answer := Slot^;
   end;
   Result := AccessResult;
 end;

@@ -29,6 +29,10 @@ const
   MK_LBUTTON = 1;
   IDOK = 1;
   IDCANCEL = 2;
+  BM_CLICK = $00F5;
+  BS_TYPEMASK = $000F;
+  BS_OWNERDRAW = $000B;
+  GWL_STYLE = -16;
   GW_CHILD = 5;
   WS_OVERLAPPEDWINDOW = $00CF0000;
   WS_CHILD = $40000000;
@@ -67,6 +71,10 @@ function CreateWindowExA(ExStyle: LongWord; ClassName, Title: PAnsiChar; Style: 
 function DestroyWindow(Window: HWND): LongBool; stdcall; external 'user32.dll';
 function GetWindow(Window: HWND; Relation: LongWord): HWND; stdcall; external 'user32.dll';
 function GetClassNameA(Window: HWND; Buffer: PAnsiChar; Size: Integer): Integer; stdcall; external 'user32.dll';
+function EnumChildWindows(Parent: HWND; Proc: TEnumWindowsProc; Param: PtrInt): LongBool; stdcall;
+  external 'user32.dll';
+function GetWindowLongA(Window: HWND; Index: Integer): LongInt; stdcall; external 'user32.dll';
+function GetWindowTextA(Window: HWND; Buffer: PAnsiChar; Size: Integer): Integer; stdcall; external 'user32.dll';
 function SetDlgItemTextA(Dialog: HWND; Id: Integer; Text: PAnsiChar): LongBool; stdcall; external 'user32.dll';
 
 { A block as the host makes one for a slot: fixed global memory holding the
