@@ -10,6 +10,7 @@
 #include <string>
 
 #include "appearance/FontSpec.h"
+#include "appearance/LogFont_win.h"
 #include "appearance/StandardDialogs.h"
 #include "plugin/Boundary.h"
 #include "plugin/NameComparison.h"
@@ -72,19 +73,10 @@ class SystemDialogs final : public StandardDialogs {
 
   std::optional<FontValue> PickFont(const FontValue& start, int startPixelHeight) override {
     lastFailed_ = false;
-    LOGFONTA font{};
-    const std::string startFace = CutFaceName(start.face);
-    std::memcpy(font.lfFaceName, startFace.data(), startFace.size());
-    font.lfHeight = startPixelHeight > 0 ? -startPixelHeight : -MulDiv(start.size, ScreenPixelsPerInch(), 72);
-    font.lfWeight = start.Has(kFontBold) ? FW_BOLD : FW_NORMAL;
-    font.lfItalic = start.Has(kFontItalic) ? TRUE : FALSE;
-    font.lfUnderline = start.Has(kFontUnderline) ? TRUE : FALSE;
-    font.lfStrikeOut = start.Has(kFontStrikeOut) ? TRUE : FALSE;
-    font.lfCharSet = start.charset;
-    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    font.lfQuality = DEFAULT_QUALITY;
-    font.lfPitchAndFamily = DEFAULT_PITCH;
+    FontValue shown = start;
+    shown.face = CutFaceName(start.face);
+    LOGFONTA font = LogFontOf(
+        shown, startPixelHeight > 0 ? startPixelHeight : MulDiv(start.size, ScreenPixelsPerInch(), 72));
 
     FontDialogOpening opening;
     const COLORREF startRgb = RgbOf(start.color);
@@ -114,7 +106,7 @@ class SystemDialogs final : public StandardDialogs {
     // the black it happens to be today).
     chosen.color = (choose.rgbColors & 0x00FFFFFFu) == startRgb ? start.color
                                                                 : ColorValue{choose.rgbColors & 0x00FFFFFFu};
-    const bool sameFace = NamesEqual(chosen.face, startFace) || NamesEqual(chosen.face, opening.face);
+    const bool sameFace = NamesEqual(chosen.face, shown.face) || NamesEqual(chosen.face, opening.face);
     const bool sameScript = !opening.script || font.lfCharSet == *opening.script;
     chosen.charset = sameFace && sameScript ? start.charset : font.lfCharSet;
     return chosen;

@@ -1,5 +1,7 @@
 #include "canvas/GdiCanvas_win.h"
 
+#include "appearance/LogFont_win.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -68,19 +70,8 @@ HFONT GdiCanvas::FontFor(const FontValue& font) {
       return entry.handle;
     }
   }
-  LOGFONTA logFont{};
-  logFont.lfHeight = -MulDiv(std::max(1, font.size), dpi_, 72);
-  logFont.lfWeight = font.Has(kFontBold) ? FW_BOLD : FW_NORMAL;
-  logFont.lfItalic = font.Has(kFontItalic) ? TRUE : FALSE;
-  logFont.lfUnderline = font.Has(kFontUnderline) ? TRUE : FALSE;
-  logFont.lfStrikeOut = font.Has(kFontStrikeOut) ? TRUE : FALSE;
-  logFont.lfCharSet = font.charset;
-  logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  LOGFONTA logFont = LogFontOf(font, MulDiv(std::max(1, font.size), dpi_, 72));
   logFont.lfQuality = CLEARTYPE_QUALITY;
-  logFont.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::size_t length = std::min(font.face.size(), sizeof logFont.lfFaceName - 1);
-  std::memcpy(logFont.lfFaceName, font.face.data(), length);
   HFONT handle = CreateFontIndirectA(&logFont);
   if (handle == nullptr) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fonts_.push_back({font, dpi_, handle, true});
