@@ -4,9 +4,9 @@
 # when nothing is missing.
 set -euo pipefail
 
-need=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+need=(cmake g++ make libgtest-dev libgmock-dev clang libclang-rt-14-dev
       g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth
-      python3 python3-pefile fpc fpc-source-3.2.2 imagemagick)
+      python3 python3-pefile fpc fpc-source-3.2.2)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
